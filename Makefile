@@ -1,0 +1,50 @@
+# TALP: `make run` and `make test` do all set-up on a fresh Debian 12 machine.
+
+BUILD      ?= build
+JOBS       ?= 2
+CMAKE_ARGS ?=
+
+# Debian packages the build, the tests and the desktop program need.
+PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+            nlohmann-json3-dev qt6-base-dev qt6-charts-dev libgl-dev xvfb xauth \
+            poppler-utils clang libclang-rt-14-dev fonts-dejavu-core
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test bench fuzz test-sanitize clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing missing Debian packages:" $$missing; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(if $(CI),-DTALP_WERROR=ON) $(CMAKE_ARGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/bin/talp ]; then $(BUILD)/bin/talp; \
+	else $(BUILD)/bin/talp-cli run; fi
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bin/talp-bench
+
+test-sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTALP_SANITIZE=ON -DTALP_BUILD_BENCH=OFF \
+	      -DTALP_BUILD_GUI=OFF
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) build-sanitize build-fuzz

@@ -1,0 +1,405 @@
+#include "core/simulation.h"
+
+#include <cmath>
+
+#include "core/hvac.h"
+
+namespace talp {
+
+namespace {
+
+// The constants of the calculation, with the decimals the model has always used.
+constexpr long double kTwoPi = 6.283185308L;
+constexpr long double kPi = 3.141592654L;
+constexpr long double kInvPi = 0.3183098861L;
+constexpr long double kYearSeconds = 31536000.0L;  // τ, period of the annual wave
+constexpr long double kDaySeconds = 86400.0L;
+constexpr long double kAirPressure = 100000.0L;    // Pa
+constexpr long double kRelativeHumidity = 0.8L;
+constexpr long double kSurfaceCoupling = 7.142857142857L;  // 1 / 0.14
+
+long double arcosh(long double u) { return std::log(u + std::sqrt(u * u - 1.0L)); }
+
+// Everything of a segment that does not change during a run.
+struct SegmentConstants {
+    long double influenceLength;   // S
+    long double damping;           // D
+    long double dampingFactor;     // e^(-D)
+    long double surfaceFactor;     // e^(-z D / 0.14)
+    long double basementRatio;     // J
+    long double basementFactor;    // e^(-H)
+    bool wallResists;              // A > 1
+    long double arcoshA;
+    long double pipeFactor;        // effective number of pipes
+};
+
+const long double kLn10 = std::log(10.0L);
+const long double kPrandtlTerm = Potenz(0.72L, 0.4L);  // Prandtl number fixed at 0.72
+
+}  // namespace
+
+long double humidityRatio(long double T)
+{
+    const long double saturation = 610.7L * std::exp(7.5L * T / (T + 237.0L) * kLn10);
+    const long double vapour = kRelativeHumidity * saturation;
+    return 0.622L * vapour / (kAirPressure - vapour);
+}
+
+AirProperties Stoffwerte(long double w, long double x, long double T, long double p, long double r)
+{
+    const long double TK = T + 273.15L;
+    const long double density = (1.0L + x) / (287.0L * TK / p + 462.0L * x * TK / p);
+    const long double heatCapacity =
+        (x * 1880.0L * (1.0L + 0.00022L * T) + 1006.0L * (1.0L + 5e-7L * T * T)) / (1.0L + x);
+    const long double vapourPressure = p * x / (0.622L + x);
+    // Powers of the reduced temperature θ = T_K / 273.15 share one logarithm.
+    const long double theta = TK / 273.15L;
+    const long double lnTheta = std::log(theta);
+    const long double etaVapour = 8.1e-6L * std::exp(1.25L * std::log(theta + 1.0L));
+    const long double etaAir = 1.72e-5L * std::exp(0.7L * lnTheta);
+    const long double viscosity = (vapourPressure * etaVapour + (p - vapourPressure) * etaAir) / p;
+    const long double reynolds = w * 2.0L * r * density / viscosity;
+    const long double nusselt = 0.0214L * (Potenz(reynolds, 0.8L) - 100.0L) * kPrandtlTerm;
+    const long double lambdaVapour = 0.0182L * std::exp((0.87L + 0.001L * T) * lnTheta);
+    const long double lambdaAir = 0.02454L * std::exp(0.83L * lnTheta);
+    const long double conductivity =
+        lambdaVapour * vapourPressure / p + (1.0L - vapourPressure / p) * lambdaAir;
+    return {density, heatCapacity, nusselt * conductivity / (2.0L * r)};
+}
+
+RunGeometry geometryOf(const Project& p, int day)
+{
+    RunGeometry g;
+    g.pipeCount = p.getInt(Param::rohranzahl);
+    g.day = day;
+    g.fanBefore = p.isChecked(Param::VentilatorVor);
+    g.pipeLength = p.get(Param::rohrlnge);
+    g.pipeRadiusMm = p.get(Param::rohrdurchmesser) * 0.5L;
+    g.spacing = p.get(Param::AbstandzwRohren);
+    g.depth = p.get(Param::verlegungstiefe);
+    g.buildingDistance = p.get(Param::AbsGebaeude);
+    g.variableDepth = p.SegmentDepth.variable;
+    g.variableBuildingDistance = p.SegmentBuildingDistance.variable;
+    return g;
+}
+
+namespace {
+
+class Run {
+public:
+    Run(const Project& project, const RunGeometry& geometry, SimulationResults& results,
+        const SimulationHooks& hooks)
+        : p_(project), g_(geometry), res_(results), hooks_(hooks), rules_(hvacRules(project))
+    {
+    }
+
+    SimulationOutcome execute()
+    {
+        resetWorkingTotals();
+        res_.geometry = g_;
+        SimulationOutcome outcome = simulate();
+        closeFiles();
+        if (g_.day <= 0) copyAnnualSummary();
+        return outcome;
+    }
+
+private:
+    SimulationOutcome simulate()
+    {
+        if (!openFiles()) return {};
+        if (auto error = prepareSegments()) return {false, false, Message{kParameterErrorTitle, *error}};
+
+        const int firstDay = g_.day <= 0 ? 1 : g_.day;
+        const int lastDay = g_.day <= 0 ? kDaysPerYear : g_.day;
+        for (int d = firstDay; d <= lastDay; ++d) {
+            prepareDay(d);
+            for (int h = 1; h <= kHoursPerDay; ++h) {
+                if (hooks_.cancel && hooks_.cancel->load(std::memory_order_relaxed)) return {false, true, {}};
+                if (!simulateHour(d, h)) return {};
+                if (hooks_.progress) hooks_.progress(d, h);
+            }
+        }
+        return {true, false, {}};
+    }
+
+    bool openFiles()
+    {
+        const int skipLines = g_.day <= 0 ? 0 : (g_.day - 1) * kHoursPerDay;
+        const auto open = [&](const CouplingRecord& record, std::unique_ptr<HourlyReader>& reader) {
+            if (!hooks_.openHourlyFile) return false;
+            reader = hooks_.openHourlyFile(record);
+            if (!reader) return false;
+            HourlyValues ignored{};
+            for (int i = 0; i < skipLines; ++i)
+                if (!reader->readLine(ignored)) return false;
+            return true;
+        };
+        if (climateFileInUse(p_) && !open(p_.climateCoupling, climate_)) return false;
+        if (ventilationFileInUse(p_) && !open(p_.buildingCoupling, ventilation_)) return false;
+        return true;
+    }
+
+    void closeFiles()
+    {
+        climate_.reset();
+        ventilation_.reset();
+    }
+
+    // Geometry, damping and influence length of every segment; the two parameter checks.
+    std::optional<Text> prepareSegments()
+    {
+        const long double r = g_.pipeRadiusMm * 0.001L;
+        const long double groundwater = p_.get(Param::Grundwassertiefe);
+        const long double soilDensity = p_.get(Param::dichte);
+        const long double soilCapacity = p_.get(Param::wrmekapazitt) * 1000.0L;
+        soilConductivity_ = p_.get(Param::wrmeleitfhigkeit);
+        const long double dampingPerMetre = std::sqrt(kPi * soilDensity * soilCapacity / (kYearSeconds * soilConductivity_));
+        const long double basementU = p_.get(Param::kellerkwert);
+        const long double n = g_.pipeCount;
+
+        for (int s = 1; s <= kSegments; ++s) {
+            const long double z = g_.variableDepth ? p_.SegmentDepth.at(s) : g_.depth;
+            const long double b = g_.variableBuildingDistance ? p_.SegmentBuildingDistance.at(s) : g_.buildingDistance;
+            if (groundwater < z + r) return kGroundwaterTooShallow;
+            if (z <= r) return kDepthBelowRadius;
+
+            SegmentConstants& c = segments_[static_cast<std::size_t>(s - 1)];
+            c.influenceLength = kTwoPi * z / arcosh(z / r);
+            c.damping = z * dampingPerMetre;
+            c.dampingFactor = std::exp(-c.damping);
+            c.surfaceFactor = std::exp(-z * c.damping * kSurfaceCoupling);
+            c.basementRatio = c.damping / z * soilConductivity_ / basementU;
+            c.basementFactor = std::exp(-(c.damping * b / z));
+            const long double piR2G = kPi * r / (2.0L * groundwater);
+            const long double A = std::sin(kPi * z / groundwater) * groundwater * kInvPi / r * (1.0L + piR2G * piR2G);
+            c.wallResists = A > 1.0L;
+            c.arcoshA = c.wallResists ? arcosh(A) : 0.0L;
+            if (g_.pipeCount > 1 && c.influenceLength > g_.spacing) {
+                const long double overlap = 1.0L - g_.spacing / c.influenceLength;
+                c.pipeFactor = n - overlap * overlap * (n - 1.0L);
+            } else {
+                c.pipeFactor = n;
+            }
+        }
+
+        radius_ = r;
+        segmentLength_ = g_.pipeLength * 0.01L;
+        annualMean_ = p_.get(Param::jahresmittel);
+        amplitude_ = p_.get(Param::max_monatsmittel) - annualMean_;
+        basementTemp_ = p_.get(Param::kellerinnentemp);
+        peakTime_ = (p_.get(Param::tag_sinusspitze) + daysBeforeMonth(p_.getInt(Param::monat_sinusspitze))) * kDaySeconds;
+        for (int h = 1; h <= kHoursPerDay; ++h)
+            dailySwing_[static_cast<std::size_t>(h - 1)] = 6.0L * std::cos((h - 15) * kTwoPi / 24.0L);
+        return std::nullopt;
+    }
+
+    // The undisturbed soil wave at every segment and the outdoor daily mean of day d.
+    void prepareDay(int d)
+    {
+        const long double t = (d - 1) * kDaySeconds - peakTime_;
+        const long double phase = kTwoPi * t / kYearSeconds;
+        dailyMean_ = std::cos(phase) * amplitude_ + annualMean_;
+        for (std::size_t i = 0; i < segments_.size(); ++i) {
+            const SegmentConstants& c = segments_[i];
+            soilWave_[i] = annualMean_ + c.dampingFactor * amplitude_ * std::cos(phase - c.damping);
+        }
+    }
+
+    bool simulateHour(int d, int h)
+    {
+        ++hourOfYear_;
+        const bool chosenDay = g_.day == d;
+        const bool fullYear = g_.day <= 0;
+        bool inOperation = true;
+
+        HourlyValues climateValues{}, ventilationValues{};
+        if (climate_ && !climate_->readLine(climateValues)) return false;
+        if (ventilation_ && !ventilation_->readLine(ventilationValues)) return false;
+        const auto column = [](const HourlyValues& v, int i) { return v[static_cast<std::size_t>(i)]; };
+
+        const long double To = climate_ ? column(climateValues, 0) : dailyMean_ + dailySwing_[static_cast<std::size_t>(h - 1)];
+        long double flow = rules_.flowFromFile ? column(ventilationValues, rules_.flowColumn) : p_.get(Param::luftstrom);
+        res_.HourlyAirFlow(d, h) = flow;
+        const long double fanPower = rules_.fanPowerFromFile ? column(ventilationValues, rules_.fanPowerColumn) : computedFanPower(flow);
+        res_.HourlyFanPower(d, h) = fanPower;
+
+        if (rules_.controlByPeriod) {
+            if (!p_.calendar.isOnDayOfYear(d)) inOperation = false;
+        } else if (rules_.limitRule) {
+            if (p_.get(Param::heizgrenztemp) < To && To < p_.get(Param::kuehlgrenztemp)) inOperation = false;
+        }
+        if (flow < 0.1L) {
+            inOperation = false;
+            flow = 0.1L;
+        }
+
+        const long double n = g_.pipeCount;
+        const long double r = radius_;
+        const long double L = segmentLength_;
+        const long double flowPerPipe = flow / n / 3600.0L;
+        const long double velocity = flowPerPipe / (kPi * r * r);
+        const int fanSegment = g_.fanBefore ? 1 : kSegments;
+        long double T = To, Ts = 0, heat = 0;
+
+        for (int s = 1; s <= kSegments; ++s) {
+            const SegmentConstants& c = segments_[static_cast<std::size_t>(s - 1)];
+            const long double wave = soilWave_[static_cast<std::size_t>(s - 1)];
+            Ts = wave + c.surfaceFactor * (To - wave);
+            const long double Tm = (c.basementRatio * Ts + basementTemp_) / (c.basementRatio + 1.0L);
+            Ts = Ts + c.basementFactor * (Tm - Ts);
+            res_.DaySoilTemp(h, s) = Ts;
+
+            long double Tw = Ts, Q = 0;
+            if (!inOperation) {
+                // The air takes the soil's temperature and the hour's wall values are
+                // replaced by the soil's at the decision, so the air film is not needed.
+                T = Ts;
+            } else {
+                const AirProperties air = Stoffwerte(velocity, humidityRatio(T), T, kAirPressure, r);
+                const long double filmConductance = kTwoPi * r * air.heatTransfer;
+                if (c.wallResists) {
+                    const long double R = (kTwoPi * soilConductivity_ / filmConductance) / c.arcoshA;
+                    Tw = (R * Ts + T) / (R + 1.0L);
+                }
+                Q = L * filmConductance * (Tw - T);
+                Q = c.pipeFactor * Q;
+                if (s == fanSegment) Q += fanPower;
+                T = T + Q / (air.heatCapacity * air.density * flow / 3600.0L);
+            }
+            // A floating-point fault (a vanishing or negative film conductance at very low
+            // flow, an overflow) ends the run before any value reaches a result.
+            if (!std::isfinite(T + Tw + Q)) return false;
+            heat += Q * 0.001L;
+
+            if (chosenDay) {
+                res_.DayAirTemp(h, s) = T;
+                res_.DayWallTemp(h, s) = Tw;
+                res_.DayHeatFluxDensity(h, s) = Q / (n * L * 2.0L * r * kPi);
+                res_.DayOutdoorTemp[static_cast<std::size_t>(h - 1)] = To;
+                res_.DayHeatGain[static_cast<std::size_t>(h - 1)] = heat;
+            }
+            if (fullYear) storeSample(s, Ts, T, Tw);
+        }
+
+        const long double setPoint = rules_.setPointFromFile ? column(ventilationValues, rules_.setPointColumn) : p_.get(Param::solltemp);
+        if (!inOperation || std::fabs(setPoint - T) > std::fabs(setPoint - To) - rules_.offset) {
+            heat = 0;
+            res_.HourlyAirFlow(d, h) = 0;
+            res_.HourlyFanPower(d, h) = 0;
+            res_.HourlyOutletTemp(d, h) = Ts;
+            if (chosenDay) {
+                for (int s = 1; s <= kSegments; ++s) {
+                    res_.DayAirTemp(h, s) = res_.DaySoilTemp(h, s);
+                    res_.DayWallTemp(h, s) = res_.DaySoilTemp(h, s);
+                    res_.DayHeatFluxDensity(h, s) = 0;
+                }
+                res_.DayHeatGain[static_cast<std::size_t>(h - 1)] = 0;
+            }
+            if (fullYear) {
+                for (int k = 1; k <= kSamples; ++k) {
+                    res_.SampleAirTemp(k, hourOfYear_) = res_.SampleSoilTemp(k, hourOfYear_);
+                    res_.SampleWallTemp(k, hourOfYear_) = res_.SampleSoilTemp(k, hourOfYear_);
+                }
+            }
+        } else {
+            res_.OperatingHoursRun += 1;
+            if (T > res_.MaxOutletTempRun) res_.MaxOutletTempRun = T;
+            if (T < res_.MinOutletTempRun) res_.MinOutletTempRun = T;
+            res_.HourlyOutletTemp(d, h) = T;
+        }
+
+        res_.HourlyHeatGain(d, h) = heat;
+        res_.HourlyOutdoorTemp(d, h) = To;
+        if (To > res_.MaxOutdoorTempRun) res_.MaxOutdoorTempRun = To;
+        if (To < res_.MinOutdoorTempRun) res_.MinOutdoorTempRun = To;
+        if (heat > 0) res_.HeatingEnergyRun += heat;
+        else res_.CoolingEnergyRun += -heat;
+        // An hour whose soil equals the outdoor air has no efficiency: it is left out of
+        // the mean instead of putting a NaN into it.
+        if (heat != 0 && Ts != To) {
+            const long double efficiency = (T - To) / (Ts - To);
+            if (heat > 0) {
+                heatingEfficiencySum_ += efficiency;
+                ++heatingHours_;
+            } else {
+                coolingEfficiencySum_ += efficiency;
+                ++coolingHours_;
+            }
+        }
+        return true;
+    }
+
+    void storeSample(int segment, long double Ts, long double T, long double Tw)
+    {
+        for (int k = 1; k <= kSamples; ++k) {
+            if (kSampleSegments[static_cast<std::size_t>(k - 1)] != segment) continue;
+            res_.SampleSoilTemp(k, hourOfYear_) = Ts;
+            res_.SampleAirTemp(k, hourOfYear_) = T;
+            res_.SampleWallTemp(k, hourOfYear_) = Tw;
+        }
+    }
+
+    // The fan's power at a flow; the flow rarely changes from hour to hour.
+    long double computedFanPower(long double flow)
+    {
+        if (!fanPowerKnown_ || flow != fanPowerFlow_) {
+            fanPowerFlow_ = flow;
+            fanPower_ = BerechneVentLstg(p_, g_.pipeCount, g_.pipeRadiusMm, g_.pipeLength, flow).specificEnergy * flow;
+            fanPowerKnown_ = true;
+        }
+        return fanPower_;
+    }
+
+    // A run overwrites only what it computes: a one-day run keeps the other days' rows.
+    void resetWorkingTotals()
+    {
+        res_.OperatingHoursRun = 0;
+        res_.MaxOutletTempRun = -100;
+        res_.MinOutletTempRun = 100;
+        res_.MaxOutdoorTempRun = -100;
+        res_.MinOutdoorTempRun = 100;
+        res_.HeatingEnergyRun = 0;
+        res_.CoolingEnergyRun = 0;
+    }
+
+    void copyAnnualSummary()
+    {
+        res_.OperatingHours = res_.OperatingHoursRun;
+        res_.MaxOutletTemp = res_.MaxOutletTempRun;
+        res_.MinOutletTemp = res_.MinOutletTempRun;
+        res_.MaxOutdoorTemp = res_.MaxOutdoorTempRun;
+        res_.MinOutdoorTemp = res_.MinOutdoorTempRun;
+        res_.HeatingEnergy = res_.HeatingEnergyRun;
+        res_.CoolingEnergy = res_.CoolingEnergyRun;
+        res_.HeatingEfficiency = heatingHours_ > 0 ? heatingEfficiencySum_ / heatingHours_ : 0.0L;
+        res_.CoolingEfficiency = coolingHours_ > 0 ? coolingEfficiencySum_ / coolingHours_ : 0.0L;
+    }
+
+    const Project& p_;
+    const RunGeometry g_;
+    SimulationResults& res_;
+    const SimulationHooks& hooks_;
+    const HvacRules rules_;
+    std::unique_ptr<HourlyReader> climate_, ventilation_;
+
+    std::array<SegmentConstants, kSegments> segments_{};
+    std::array<long double, kSegments> soilWave_{};
+    std::array<long double, kHoursPerDay> dailySwing_{};
+    long double radius_ = 0, segmentLength_ = 0, soilConductivity_ = 1, annualMean_ = 0, amplitude_ = 0;
+    long double basementTemp_ = 0, peakTime_ = 0, dailyMean_ = 0;
+    int hourOfYear_ = 0;
+    long double heatingEfficiencySum_ = 0, coolingEfficiencySum_ = 0;
+    long long heatingHours_ = 0, coolingHours_ = 0;
+    bool fanPowerKnown_ = false;
+    long double fanPowerFlow_ = 0, fanPower_ = 0;
+};
+
+}  // namespace
+
+SimulationOutcome BerechneEWT(const Project& project, const RunGeometry& geometry, SimulationResults& results,
+                              const SimulationHooks& hooks)
+{
+    return Run(project, geometry, results, hooks).execute();
+}
+
+}  // namespace talp
