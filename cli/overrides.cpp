@@ -4,11 +4,6 @@
 
 namespace talp::cli {
 
-bool isAssignment(std::string_view argument)
-{
-    return argument.find('=') != std::string_view::npos && argument.rfind("--", 0) != 0;
-}
-
 namespace {
 
 long double parseValue(const ParamSpec& spec, std::string_view name, std::string_view text)

@@ -5,20 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "core/project.h"
 
 namespace talp::cli {
-
-// A command-line mistake: the message for stderr; the program exits with code 2.
-struct UsageError {
-    std::string message;
-};
 
 // Sets every name=value on the project exactly as given (no consistency rule runs, so the
 // run uses those numbers). Throws UsageError for an unknown name, a value that is not a
 // number, or one outside the parameter's bounds.
 void applyOverrides(Project& project, const std::vector<std::string>& assignments);
-
-bool isAssignment(std::string_view argument);
 
 }  // namespace talp::cli

@@ -148,7 +148,9 @@ private:
     // Geometry, damping and influence length of every segment; the two parameter checks.
     std::optional<Text> prepareSegments()
     {
-        const long double r = g_.pipeRadiusMm * 0.001L;
+        // Millimetres to metres by division, so that a depth equal to the radius is seen as
+        // equal (500 mm * 0.001 falls short of 0.5 m in binary).
+        const long double r = g_.pipeRadiusMm / 1000.0L;
         const long double groundwater = p_.get(Param::Grundwassertiefe);
         const long double soilDensity = p_.get(Param::dichte);
         const long double soilCapacity = p_.get(Param::wrmekapazitt) * 1000.0L;

@@ -1,0 +1,22 @@
+#include "cli/commands.h"
+
+namespace talp::cli {
+
+CalculationRequest calculationRequest(int day)
+{
+    CalculationRequest request;
+    request.day = day;
+    return request;
+}
+
+void calculate(const Project& project, SimulationResults& results, int day)
+{
+    const CalculationOutcome outcome = runCalculation(project, results, calculationRequest(day));
+    if (outcome.success) return;
+    std::string text;
+    for (const Message& m : outcome.messages) text += std::string(m.text.de) + "\n";
+    if (!text.empty()) text.pop_back();
+    throw CommandFailure{text};
+}
+
+}  // namespace talp::cli

@@ -1,0 +1,31 @@
+#pragma once
+// The commands of talp-cli, one file each.
+
+#include <nlohmann/json.hpp>
+
+#include "cli/arguments.h"
+#include "core/calculation_run.h"
+
+namespace talp::cli {
+
+using CommandFunction = int (*)(Arguments&);
+
+struct Command {
+    const char* name;
+    CommandFunction run;
+    const char* usage;
+};
+
+int runCommand(Arguments& args);     // run_command.cpp
+int dayCommand(Arguments& args);     // day_command.cpp
+int paramsCommand(Arguments& args);  // params_command.cpp
+
+// Shared by the commands.
+inline double num(long double v) { return static_cast<double>(v); }
+// The calculation as a user starts it; throws CommandFailure with the messages the user
+// would see when it fails.
+void calculate(const Project& project, SimulationResults& results, int day);
+// The hooks a command-line calculation uses (the hourly file reader once it exists).
+CalculationRequest calculationRequest(int day);
+
+}  // namespace talp::cli
