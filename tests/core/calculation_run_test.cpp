@@ -1,1 +1,67 @@
 #include <gtest/gtest.h>
+
+#include "core/calculation_run.h"
+
+namespace talp {
+namespace {
+
+TEST(CalculationRun, AParameterErrorShowsBothMessagesAndNoEconomics)
+{
+    Project p;
+    p.set(Param::Grundwassertiefe, 1.0L);
+    SimulationResults r;
+    int economics = 0;
+    CalculationRequest request;
+    request.economics = [&](const Project&, const SimulationResults&) { ++economics; };
+    const CalculationOutcome outcome = runCalculation(p, r, request);
+    EXPECT_FALSE(outcome.success);
+    EXPECT_TRUE(outcome.BerechnungFehler);
+    ASSERT_EQ(outcome.messages.size(), 2u);
+    EXPECT_EQ(outcome.messages[0].text.de, "Grundwassertiefe kleiner als Verlegungstiefe");
+    EXPECT_EQ(outcome.messages[0].title.de, "Parameterfehler");
+    EXPECT_EQ(outcome.messages[1].text.de,
+              "Dieser EWT kann nicht berechnet werden. Bitte überprüfen Sie die Eingaben.");
+    EXPECT_EQ(economics, 0);
+}
+
+TEST(CalculationRun, EconomicsFollowOnlyAFullYear)
+{
+    const Project p;
+    SimulationResults r;
+    int economics = 0, progress = 0;
+    CalculationRequest request;
+    request.economics = [&](const Project&, const SimulationResults& results) {
+        ++economics;
+        EXPECT_GT(results.HeatingEnergy, 0);
+    };
+    request.progress = [&](int, int) { ++progress; };
+    request.day = 40;
+    EXPECT_TRUE(runCalculation(p, r, request).success);
+    EXPECT_EQ(economics, 0);
+    EXPECT_EQ(progress, 24);
+
+    request.day = kFullYear;
+    const CalculationOutcome outcome = runCalculation(p, r, request);
+    EXPECT_TRUE(outcome.success);
+    EXPECT_FALSE(outcome.BerechnungFehler);
+    EXPECT_TRUE(outcome.messages.empty());
+    EXPECT_EQ(economics, 1);
+    EXPECT_EQ(progress, 24 + 8760);
+}
+
+TEST(CalculationRun, ACancelledRunFailsSilently)
+{
+    const Project p;
+    SimulationResults r;
+    std::atomic<bool> cancel{true};
+    CalculationRequest request;
+    request.cancel = &cancel;
+    const CalculationOutcome outcome = runCalculation(p, r, request);
+    EXPECT_FALSE(outcome.success);
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_TRUE(outcome.BerechnungFehler);
+    EXPECT_TRUE(outcome.messages.empty());
+}
+
+}  // namespace
+}  // namespace talp
