@@ -1,6 +1,8 @@
 #include "core/simulation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <thread>
 
 #include "core/hvac.h"
 
@@ -85,6 +87,19 @@ RunGeometry geometryOf(const Project& p, int day)
 
 namespace {
 
+// What one hour contributes to the run's totals; the result arrays are written directly.
+struct HourOutcome {
+    bool computed = false;  // false: a fault ended the run in this hour
+    bool operating = false;
+    long double outdoor = 0, outlet = 0, soil = 0, heat = 0;
+};
+
+// The outdoor and ventilation lines of the hours of a run, read before the hours are
+// computed so that the hours can be computed in any order.
+struct HourlyLines {
+    std::vector<HourlyValues> climate, ventilation;
+};
+
 class Run {
 public:
     Run(const Project& project, const RunGeometry& geometry, SimulationResults& results,
@@ -97,8 +112,7 @@ public:
     {
         resetWorkingTotals();
         res_.geometry = g_;
-        SimulationOutcome outcome = simulate();
-        closeFiles();
+        const SimulationOutcome outcome = simulate();
         if (g_.day <= 0) copyAnnualSummary();
         return outcome;
     }
@@ -106,43 +120,100 @@ public:
 private:
     SimulationOutcome simulate()
     {
-        if (!openFiles()) return {};
-        if (auto error = prepareSegments()) return {false, false, Message{kParameterErrorTitle, *error}};
+        firstDay_ = g_.day <= 0 ? 1 : g_.day;
+        lastDay_ = g_.day <= 0 ? kDaysPerYear : g_.day;
+        const int hours = (lastDay_ - firstDay_ + 1) * kHoursPerDay;
+        const int readable = readHourlyLines(hours);
+        if (readable < 0) return {};
+        if (auto error = prepareSegments()) {
+            // The checks run in the first hour, after its lines were read.
+            if (readable == 0) return {};
+            return {false, false, Message{kParameterErrorTitle, *error}};
+        }
 
-        const int firstDay = g_.day <= 0 ? 1 : g_.day;
-        const int lastDay = g_.day <= 0 ? kDaysPerYear : g_.day;
-        for (int d = firstDay; d <= lastDay; ++d) {
-            prepareDay(d);
-            for (int h = 1; h <= kHoursPerDay; ++h) {
-                if (hooks_.cancel && hooks_.cancel->load(std::memory_order_relaxed)) return {false, true, {}};
-                if (!simulateHour(d, h)) return {};
-                if (hooks_.progress) hooks_.progress(d, h);
-            }
+        outcomes_.assign(static_cast<std::size_t>(hours), HourOutcome{});
+        computeHours(readable);
+        for (int i = 0; i < hours; ++i) {
+            const HourOutcome& hour = outcomes_[static_cast<std::size_t>(i)];
+            if (!hour.computed) return {false, cancelled_.load(), {}};
+            accumulate(hour);
         }
         return {true, false, {}};
     }
 
-    bool openFiles()
+    // Opens the coupled files, skips to the first day of the run and reads one line per
+    // hour of the run. Returns the number of hours whose lines could be read (a missing or
+    // malformed line ends the run in its hour), or -1 when a file cannot be opened or
+    // skipped to the run's first day.
+    int readHourlyLines(int hours)
     {
-        const int skipLines = g_.day <= 0 ? 0 : (g_.day - 1) * kHoursPerDay;
-        const auto open = [&](const CouplingRecord& record, std::unique_ptr<HourlyReader>& reader) {
-            if (!hooks_.openHourlyFile) return false;
-            reader = hooks_.openHourlyFile(record);
+        const int skipLines = (firstDay_ - 1) * kHoursPerDay;
+        int readable = hours;
+        const auto read = [&](const CouplingRecord& record, std::vector<HourlyValues>& lines) {
+            std::unique_ptr<HourlyReader> reader = hooks_.openHourlyFile ? hooks_.openHourlyFile(record) : nullptr;
             if (!reader) return false;
             HourlyValues ignored{};
             for (int i = 0; i < skipLines; ++i)
                 if (!reader->readLine(ignored)) return false;
+            lines.assign(static_cast<std::size_t>(hours), HourlyValues{});
+            for (int i = 0; i < readable; ++i)
+                if (!reader->readLine(lines[static_cast<std::size_t>(i)])) readable = i;
             return true;
         };
-        if (climateFileInUse(p_) && !open(p_.climateCoupling, climate_)) return false;
-        if (ventilationFileInUse(p_) && !open(p_.buildingCoupling, ventilation_)) return false;
-        return true;
+        if (climateFileInUse(p_) && !read(p_.climateCoupling, lines_.climate)) return -1;
+        if (ventilationFileInUse(p_) && !read(p_.buildingCoupling, lines_.ventilation)) return -1;
+        return readable;
     }
 
-    void closeFiles()
+    // Computes the first `hours` hours of the run. The hours of the quasi-stationary model
+    // are independent: a full year is shared out in blocks of days among worker threads;
+    // the totals are summed afterwards in hour order, so the result does not depend on the
+    // number of threads.
+    void computeHours(int hours)
     {
-        climate_.reset();
-        ventilation_.reset();
+        const int days = (hours + kHoursPerDay - 1) / kHoursPerDay;
+        const int threads = days > 1 ? workerCount() : 1;
+        const auto work = [this, hours](bool reportsProgress) {
+            FanPowerMemo fan;
+            for (;;) {
+                const int block = nextBlock_.fetch_add(1);
+                const int firstHour = block * kBlockDays * kHoursPerDay;
+                if (firstHour >= hours) return;
+                const int endHour = std::min(hours, firstHour + kBlockDays * kHoursPerDay);
+                for (int i = firstHour; i < endHour; ++i) {
+                    if (stop_.load(std::memory_order_relaxed)) return;
+                    if (hooks_.cancel && hooks_.cancel->load(std::memory_order_relaxed)) {
+                        cancelled_ = true;
+                        stop_ = true;
+                        return;
+                    }
+                    const int d = firstDay_ + i / kHoursPerDay, h = i % kHoursPerDay + 1;
+                    HourOutcome& outcome = outcomes_[static_cast<std::size_t>(i)];
+                    outcome = simulateHour(d, h, i, fan);
+                    if (!outcome.computed) {
+                        stop_ = true;  // later hours no longer count
+                        return;
+                    }
+                    const int done = hoursDone_.fetch_add(1) + 1;
+                    if (reportsProgress && hooks_.progress)
+                        hooks_.progress(firstDay_ + (done - 1) / kHoursPerDay, (done - 1) % kHoursPerDay + 1);
+                }
+            }
+        };
+        std::vector<std::thread> workers;
+        for (int t = 1; t < threads; ++t) workers.emplace_back(work, false);
+        work(true);
+        for (std::thread& w : workers) w.join();
+        // The bar ends full when other threads computed the last hours.
+        const int done = hoursDone_.load();
+        if (hooks_.progress && threads > 1 && done > 0 && !stop_.load())
+            hooks_.progress(firstDay_ + (done - 1) / kHoursPerDay, (done - 1) % kHoursPerDay + 1);
+    }
+
+    int workerCount() const
+    {
+        if (hooks_.threads > 0) return hooks_.threads;
+        return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 8);
     }
 
     // Geometry, damping and influence length of every segment; the two parameter checks.
@@ -195,36 +266,47 @@ private:
         return std::nullopt;
     }
 
-    // The undisturbed soil wave at every segment and the outdoor daily mean of day d.
-    void prepareDay(int d)
+    // The fan's power at a flow, kept per worker; the flow rarely changes from hour to hour.
+    struct FanPowerMemo {
+        bool known = false;
+        long double flow = 0, power = 0;
+    };
+
+    long double fanPower(long double flow, FanPowerMemo& memo) const
     {
-        const long double t = (d - 1) * kDaySeconds - peakTime_;
-        const long double phase = kTwoPi * t / kYearSeconds;
-        dailyMean_ = std::cos(phase) * amplitude_ + annualMean_;
-        for (std::size_t i = 0; i < segments_.size(); ++i) {
-            const SegmentConstants& c = segments_[i];
-            soilWave_[i] = annualMean_ + c.dampingFactor * amplitude_ * std::cos(phase - c.damping);
+        if (!memo.known || flow != memo.flow) {
+            memo.flow = flow;
+            memo.power = BerechneVentLstg(p_, g_.pipeCount, g_.pipeRadiusMm, g_.pipeLength, flow).specificEnergy * flow;
+            memo.known = true;
         }
+        return memo.power;
     }
 
-    bool simulateHour(int d, int h)
+    // One hour of day d: the air's way through the 100 segments and the decision whether
+    // the exchanger runs. `index` counts the hours of the run from 0.
+    HourOutcome simulateHour(int d, int h, int index, FanPowerMemo& fan)
     {
-        ++hourOfYear_;
         const bool chosenDay = g_.day == d;
         const bool fullYear = g_.day <= 0;
-        bool inOperation = true;
+        const int hourOfYear = (d - 1) * kHoursPerDay + h;
+        const bool keepsSoilProfile = chosenDay || (fullYear && d == lastDay_);
 
-        HourlyValues climateValues{}, ventilationValues{};
-        if (climate_ && !climate_->readLine(climateValues)) return false;
-        if (ventilation_ && !ventilation_->readLine(ventilationValues)) return false;
-        const auto column = [](const HourlyValues& v, int i) { return v[static_cast<std::size_t>(i)]; };
+        const auto line = [index](const std::vector<HourlyValues>& lines, int column) {
+            return lines[static_cast<std::size_t>(index)][static_cast<std::size_t>(column)];
+        };
+        // The day's sine terms.
+        const long double phase = kTwoPi * ((d - 1) * kDaySeconds - peakTime_) / kYearSeconds;
+        const long double dailyMean = std::cos(phase) * amplitude_ + annualMean_;
 
-        const long double To = climate_ ? column(climateValues, 0) : dailyMean_ + dailySwing_[static_cast<std::size_t>(h - 1)];
-        long double flow = rules_.flowFromFile ? column(ventilationValues, rules_.flowColumn) : p_.get(Param::luftstrom);
+        HourOutcome out;
+        const long double To = lines_.climate.empty() ? dailyMean + dailySwing_[static_cast<std::size_t>(h - 1)]
+                                                      : line(lines_.climate, 0);
+        long double flow = rules_.flowFromFile ? line(lines_.ventilation, rules_.flowColumn) : p_.get(Param::luftstrom);
         res_.HourlyAirFlow(d, h) = flow;
-        const long double fanPower = rules_.fanPowerFromFile ? column(ventilationValues, rules_.fanPowerColumn) : computedFanPower(flow);
-        res_.HourlyFanPower(d, h) = fanPower;
+        const long double power = rules_.fanPowerFromFile ? line(lines_.ventilation, rules_.fanPowerColumn) : fanPower(flow, fan);
+        res_.HourlyFanPower(d, h) = power;
 
+        bool inOperation = true;
         if (rules_.controlByPeriod) {
             if (!p_.calendar.isOnDayOfYear(d)) inOperation = false;
         } else if (rules_.limitRule) {
@@ -241,15 +323,19 @@ private:
         const long double flowPerPipe = flow / n / 3600.0L;
         const long double velocity = flowPerPipe / (kPi * r * r);
         const int fanSegment = g_.fanBefore ? 1 : kSegments;
+        std::array<long double, kSegments> soil{};
         long double T = To, Ts = 0, heat = 0;
 
         for (int s = 1; s <= kSegments; ++s) {
             const SegmentConstants& c = segments_[static_cast<std::size_t>(s - 1)];
-            const long double wave = soilWave_[static_cast<std::size_t>(s - 1)];
+            // The undisturbed annual wave, pulled towards the outdoor air near the surface and
+            // towards the basement near the building.
+            const long double wave = annualMean_ + c.dampingFactor * amplitude_ * std::cos(phase - c.damping);
             Ts = wave + c.surfaceFactor * (To - wave);
             const long double Tm = (c.basementRatio * Ts + basementTemp_) / (c.basementRatio + 1.0L);
             Ts = Ts + c.basementFactor * (Tm - Ts);
-            res_.DaySoilTemp(h, s) = Ts;
+            soil[static_cast<std::size_t>(s - 1)] = Ts;
+            if (keepsSoilProfile) res_.DaySoilTemp(h, s) = Ts;
 
             long double Tw = Ts, Q = 0;
             if (!inOperation) {
@@ -265,12 +351,12 @@ private:
                 }
                 Q = L * filmConductance * (Tw - T);
                 Q = c.pipeFactor * Q;
-                if (s == fanSegment) Q += fanPower;
+                if (s == fanSegment) Q += power;
                 T = T + Q / (air.heatCapacity * air.density * flow / 3600.0L);
             }
             // A floating-point fault (a vanishing or negative film conductance at very low
             // flow, an overflow) ends the run before any value reaches a result.
-            if (!std::isfinite(T + Tw + Q)) return false;
+            if (!std::isfinite(T + Tw + Q)) return out;
             heat += Q * 0.001L;
 
             if (chosenDay) {
@@ -280,46 +366,72 @@ private:
                 res_.DayOutdoorTemp[static_cast<std::size_t>(h - 1)] = To;
                 res_.DayHeatGain[static_cast<std::size_t>(h - 1)] = heat;
             }
-            if (fullYear) storeSample(s, Ts, T, Tw);
+            if (fullYear) storeSample(s, hourOfYear, Ts, T, Tw);
         }
 
-        const long double setPoint = rules_.setPointFromFile ? column(ventilationValues, rules_.setPointColumn) : p_.get(Param::solltemp);
-        if (!inOperation || std::fabs(setPoint - T) > std::fabs(setPoint - To) - rules_.offset) {
+        const long double setPoint =
+            rules_.setPointFromFile ? line(lines_.ventilation, rules_.setPointColumn) : p_.get(Param::solltemp);
+        out.operating = inOperation && !(std::fabs(setPoint - T) > std::fabs(setPoint - To) - rules_.offset);
+        if (!out.operating) {
             heat = 0;
             res_.HourlyAirFlow(d, h) = 0;
             res_.HourlyFanPower(d, h) = 0;
             res_.HourlyOutletTemp(d, h) = Ts;
             if (chosenDay) {
                 for (int s = 1; s <= kSegments; ++s) {
-                    res_.DayAirTemp(h, s) = res_.DaySoilTemp(h, s);
-                    res_.DayWallTemp(h, s) = res_.DaySoilTemp(h, s);
+                    res_.DayAirTemp(h, s) = soil[static_cast<std::size_t>(s - 1)];
+                    res_.DayWallTemp(h, s) = soil[static_cast<std::size_t>(s - 1)];
                     res_.DayHeatFluxDensity(h, s) = 0;
                 }
                 res_.DayHeatGain[static_cast<std::size_t>(h - 1)] = 0;
             }
             if (fullYear) {
                 for (int k = 1; k <= kSamples; ++k) {
-                    res_.SampleAirTemp(k, hourOfYear_) = res_.SampleSoilTemp(k, hourOfYear_);
-                    res_.SampleWallTemp(k, hourOfYear_) = res_.SampleSoilTemp(k, hourOfYear_);
+                    res_.SampleAirTemp(k, hourOfYear) = res_.SampleSoilTemp(k, hourOfYear);
+                    res_.SampleWallTemp(k, hourOfYear) = res_.SampleSoilTemp(k, hourOfYear);
                 }
             }
         } else {
-            res_.OperatingHoursRun += 1;
-            if (T > res_.MaxOutletTempRun) res_.MaxOutletTempRun = T;
-            if (T < res_.MinOutletTempRun) res_.MinOutletTempRun = T;
             res_.HourlyOutletTemp(d, h) = T;
         }
-
         res_.HourlyHeatGain(d, h) = heat;
         res_.HourlyOutdoorTemp(d, h) = To;
+
+        out.computed = true;
+        out.outdoor = To;
+        out.outlet = T;
+        out.soil = Ts;
+        out.heat = heat;
+        return out;
+    }
+
+    void storeSample(int segment, int hourOfYear, long double Ts, long double T, long double Tw)
+    {
+        for (int k = 1; k <= kSamples; ++k) {
+            if (kSampleSegments[static_cast<std::size_t>(k - 1)] != segment) continue;
+            res_.SampleSoilTemp(k, hourOfYear) = Ts;
+            res_.SampleAirTemp(k, hourOfYear) = T;
+            res_.SampleWallTemp(k, hourOfYear) = Tw;
+        }
+    }
+
+    // The running totals, in hour order.
+    void accumulate(const HourOutcome& hour)
+    {
+        if (hour.operating) {
+            res_.OperatingHoursRun += 1;
+            if (hour.outlet > res_.MaxOutletTempRun) res_.MaxOutletTempRun = hour.outlet;
+            if (hour.outlet < res_.MinOutletTempRun) res_.MinOutletTempRun = hour.outlet;
+        }
+        const long double To = hour.outdoor, heat = hour.heat;
         if (To > res_.MaxOutdoorTempRun) res_.MaxOutdoorTempRun = To;
         if (To < res_.MinOutdoorTempRun) res_.MinOutdoorTempRun = To;
         if (heat > 0) res_.HeatingEnergyRun += heat;
         else res_.CoolingEnergyRun += -heat;
         // An hour whose soil equals the outdoor air has no efficiency: it is left out of
         // the mean instead of putting a NaN into it.
-        if (heat != 0 && Ts != To) {
-            const long double efficiency = (T - To) / (Ts - To);
+        if (heat != 0 && hour.soil != To) {
+            const long double efficiency = (hour.outlet - To) / (hour.soil - To);
             if (heat > 0) {
                 heatingEfficiencySum_ += efficiency;
                 ++heatingHours_;
@@ -328,28 +440,6 @@ private:
                 ++coolingHours_;
             }
         }
-        return true;
-    }
-
-    void storeSample(int segment, long double Ts, long double T, long double Tw)
-    {
-        for (int k = 1; k <= kSamples; ++k) {
-            if (kSampleSegments[static_cast<std::size_t>(k - 1)] != segment) continue;
-            res_.SampleSoilTemp(k, hourOfYear_) = Ts;
-            res_.SampleAirTemp(k, hourOfYear_) = T;
-            res_.SampleWallTemp(k, hourOfYear_) = Tw;
-        }
-    }
-
-    // The fan's power at a flow; the flow rarely changes from hour to hour.
-    long double computedFanPower(long double flow)
-    {
-        if (!fanPowerKnown_ || flow != fanPowerFlow_) {
-            fanPowerFlow_ = flow;
-            fanPower_ = BerechneVentLstg(p_, g_.pipeCount, g_.pipeRadiusMm, g_.pipeLength, flow).specificEnergy * flow;
-            fanPowerKnown_ = true;
-        }
-        return fanPower_;
     }
 
     // A run overwrites only what it computes: a one-day run keeps the other days' rows.
@@ -377,23 +467,26 @@ private:
         res_.CoolingEfficiency = coolingHours_ > 0 ? coolingEfficiencySum_ / coolingHours_ : 0.0L;
     }
 
+    static constexpr int kBlockDays = 5;
+
     const Project& p_;
     const RunGeometry g_;
     SimulationResults& res_;
     const SimulationHooks& hooks_;
     const HvacRules rules_;
-    std::unique_ptr<HourlyReader> climate_, ventilation_;
+    HourlyLines lines_;
 
     std::array<SegmentConstants, kSegments> segments_{};
-    std::array<long double, kSegments> soilWave_{};
     std::array<long double, kHoursPerDay> dailySwing_{};
     long double radius_ = 0, segmentLength_ = 0, soilConductivity_ = 1, annualMean_ = 0, amplitude_ = 0;
-    long double basementTemp_ = 0, peakTime_ = 0, dailyMean_ = 0;
-    int hourOfYear_ = 0;
+    long double basementTemp_ = 0, peakTime_ = 0;
+    int firstDay_ = 1, lastDay_ = kDaysPerYear;
+
+    std::vector<HourOutcome> outcomes_;
+    std::atomic<int> nextBlock_{0}, hoursDone_{0};
+    std::atomic<bool> stop_{false}, cancelled_{false};
     long double heatingEfficiencySum_ = 0, coolingEfficiencySum_ = 0;
     long long heatingHours_ = 0, coolingHours_ = 0;
-    bool fanPowerKnown_ = false;
-    long double fanPowerFlow_ = 0, fanPower_ = 0;
 };
 
 }  // namespace

@@ -91,6 +91,7 @@ struct SimulationHooks {
     HourlyFileOpener openHourlyFile;                 // needed only while a coupling is in use
     std::function<void(int day, int hour)> progress; // once per computed hour
     const std::atomic<bool>* cancel = nullptr;       // asked once per hour
+    int threads = 0;  // threads for a full year; 0: one per core (the result is the same)
 };
 
 struct SimulationOutcome {

@@ -28,25 +28,36 @@ TEST(CalculationRun, EconomicsFollowOnlyAFullYear)
 {
     const Project p;
     SimulationResults r;
-    int economics = 0, progress = 0;
+    int economics = 0, progress = 0, lastDay = 0, lastHour = 0;
     CalculationRequest request;
     request.economics = [&](const Project&, const SimulationResults& results) {
         ++economics;
         EXPECT_GT(results.HeatingEnergy, 0);
     };
-    request.progress = [&](int, int) { ++progress; };
+    request.progress = [&](int day, int hour) {
+        EXPECT_GE(day * 24 + hour, lastDay * 24 + lastHour);  // the bar never runs backwards
+        ++progress;
+        lastDay = day;
+        lastHour = hour;
+    };
     request.day = 40;
     EXPECT_TRUE(runCalculation(p, r, request).success);
     EXPECT_EQ(economics, 0);
     EXPECT_EQ(progress, 24);
 
+    EXPECT_EQ(lastDay, 40);
+    EXPECT_EQ(lastHour, 24);
+
     request.day = kFullYear;
+    progress = lastDay = lastHour = 0;
     const CalculationOutcome outcome = runCalculation(p, r, request);
     EXPECT_TRUE(outcome.success);
     EXPECT_FALSE(outcome.BerechnungFehler);
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_EQ(economics, 1);
-    EXPECT_EQ(progress, 24 + 8760);
+    EXPECT_GT(progress, 100);
+    EXPECT_EQ(lastDay, 365);  // the bar ends full
+    EXPECT_EQ(lastHour, 24);
 }
 
 TEST(CalculationRun, ACancelledRunFailsSilently)

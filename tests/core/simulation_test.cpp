@@ -189,6 +189,25 @@ TEST(Simulation, ControlByPeriodFollowsTheCalendar)
     for (int h = 1; h <= 24; ++h) EXPECT_EQ(r.HourlyAirFlow(16, h), 0);
 }
 
+TEST(Simulation, TheNumberOfThreadsDoesNotChangeTheResult)
+{
+    Project p;
+    p.set(Param::rohranzahl, 4);
+    p.set(Param::jahresmittel, 9);
+    SimulationResults one, three;
+    SimulationHooks hooks;
+    hooks.threads = 1;
+    ASSERT_TRUE(BerechneEWT(p, geometryOf(p, -1), one, hooks).ok);
+    hooks.threads = 3;
+    ASSERT_TRUE(BerechneEWT(p, geometryOf(p, -1), three, hooks).ok);
+    EXPECT_EQ(one.HeatingEnergy, three.HeatingEnergy);
+    EXPECT_EQ(one.CoolingEnergy, three.CoolingEnergy);
+    EXPECT_EQ(one.HeatingEfficiency, three.HeatingEfficiency);
+    EXPECT_EQ(one.OperatingHours, three.OperatingHours);
+    for (int hour = 1; hour <= 8760; hour += 97) EXPECT_EQ(one.SampleAirTemp(5, hour), three.SampleAirTemp(5, hour));
+    for (int s = 1; s <= 100; s += 9) EXPECT_EQ(one.DaySoilTemp(24, s), three.DaySoilTemp(24, s));  // day 365 kept
+}
+
 TEST(Simulation, CancelStopsBetweenHours)
 {
     const Project p;
@@ -196,6 +215,7 @@ TEST(Simulation, CancelStopsBetweenHours)
     std::atomic<bool> cancel{false};
     SimulationHooks hooks;
     int hours = 0;
+    hooks.threads = 1;
     hooks.cancel = &cancel;
     hooks.progress = [&](int, int) {
         if (++hours == 100) cancel = true;
@@ -204,6 +224,53 @@ TEST(Simulation, CancelStopsBetweenHours)
     EXPECT_FALSE(outcome.ok);
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_EQ(hours, 100);
+}
+
+// A climate file of constant temperature that ends after `lines` data lines.
+class ShortClimateFile : public HourlyReader {
+public:
+    explicit ShortClimateFile(int lines) : left_(lines) {}
+    bool readLine(HourlyValues& values) override
+    {
+        if (left_-- <= 0) return false;
+        values = {};
+        values[0] = -5;
+        return true;
+    }
+
+private:
+    int left_;
+};
+
+TEST(Simulation, TheClimateFileGivesEveryHoursOutdoorTemperature)
+{
+    Project p;
+    p.climateCoupling.valid = true;
+    p.climateCoupling.columnCount = 1;
+    p.climateCoupling.columns[0].letter = 'A';
+    SimulationHooks hooks;
+    int lines = 8760;
+    hooks.openHourlyFile = [&](const CouplingRecord&) { return std::make_unique<ShortClimateFile>(lines); };
+    SimulationResults r;
+    ASSERT_TRUE(BerechneEWT(p, geometryOf(p, -1), r, hooks).ok);
+    EXPECT_EQ(r.MaxOutdoorTemp, -5);
+    EXPECT_EQ(r.MinOutdoorTemp, -5);
+    ASSERT_TRUE(BerechneEWT(p, geometryOf(p, 365), r, hooks).ok);  // skips 364 days of lines
+
+    lines = 5000;  // the file breaks off in July
+    SimulationResults broken;
+    const SimulationOutcome outcome = BerechneEWT(p, geometryOf(p, -1), broken, hooks);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_FALSE(outcome.message);
+    EXPECT_EQ(broken.OperatingHours, broken.OperatingHoursRun);  // the summary of a failed year is still copied
+    EXPECT_LE(broken.OperatingHoursRun, 5000);
+    EXPECT_FALSE(BerechneEWT(p, geometryOf(p, 300), broken, hooks).ok);
+
+    lines = 0;  // not even the first hour: no parameter message either
+    p.set(Param::Grundwassertiefe, 1);
+    const SimulationOutcome empty = BerechneEWT(p, geometryOf(p, -1), broken, hooks);
+    EXPECT_FALSE(empty.ok);
+    EXPECT_FALSE(empty.message);
 }
 
 TEST(Simulation, ACouplingInUseNeedsItsFile)
