@@ -1,0 +1,17 @@
+#pragma once
+// Help topics by context number: the window itself has the number ending in 00, its main
+// inputs the numbers above it. F1 on a control opens the control's topic, elsewhere on
+// the window the window's topic.
+
+#include <optional>
+#include <string_view>
+
+namespace talp {
+
+inline constexpr int kHelpContents = 100;  // "?" > "Inhalt"
+
+// The topic of a control (component name) on a window (component name, e.g.
+// "ewtmenue"); nothing when the control has no topic of its own.
+std::optional<int> controlHelpContext(std::string_view formName, std::string_view controlName);
+
+}  // namespace talp

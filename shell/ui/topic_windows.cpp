@@ -1,0 +1,39 @@
+#include "shell/ui/topic_windows.h"
+
+#include <map>
+
+#include "shell/ui/topic_window.h"
+
+// The topic windows' headers, one per registered window.
+
+namespace talp {
+
+namespace {
+
+using Factory = TopicWindow* (*)(ShellContext&);
+
+template <class Window>
+TopicWindow* make(ShellContext& context)
+{
+    return new Window(context);
+}
+
+// One line per topic window, e.g. {Topic::Ewt, make<Tewtmenue>},
+const std::map<Topic, Factory>& registry()
+{
+    static const std::map<Topic, Factory> windows{
+    };
+    return windows;
+}
+
+}  // namespace
+
+bool topicWindowRegistered(Topic topic) { return registry().count(topic) != 0; }
+
+TopicWindow* createTopicWindow(Topic topic, ShellContext& context)
+{
+    const auto found = registry().find(topic);
+    return found == registry().end() ? nullptr : found->second(context);
+}
+
+}  // namespace talp
