@@ -8,6 +8,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace talp {
@@ -16,6 +17,12 @@ inline constexpr int kMaxStations = 256;
 inline constexpr int kHitGridSize = 301;  // cells 0..300 in X and in Y
 inline constexpr int kHitRunLength = 8;   // a station answers along a diagonal run of 8 pixels
 inline constexpr std::string_view kStationListFile = "sys/kstat.txt";
+// The Europe map (273 x 220) with the stations drawn at their points, and the pointer
+// image that marks the chosen station.
+inline constexpr std::string_view kEuropeMapFile = "images/europa.bmp";
+inline constexpr std::string_view kPointerImageFile = "images/zeiger.bmp";
+inline constexpr int kEuropeMapWidth = 273;
+inline constexpr int kEuropeMapHeight = 220;
 
 struct ClimateStation {
     std::int32_t number = 0;  // names the station's data file "sys/_klima<number>.met"
