@@ -1,0 +1,336 @@
+#include "chart/xy_chart.h"
+
+#include <QGraphicsRectItem>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "chart/axis_ticks.h"
+
+namespace talp {
+
+namespace {
+
+// How close to a data point the mouse must be for it to count as hit.
+constexpr double kPickRadius = 6;
+constexpr double kMarkerSize = 5;
+
+}  // namespace
+
+XyChart::XyChart(QWidget* parent)
+    : QChartView(parent), xAxis_(new QValueAxis), yAxis_(new QValueAxis), zoomRectangle_(new QGraphicsRectItem),
+      hint_(new QLabel(this))
+{
+    // A year of hourly values is dense enough that antialiasing gains nothing visible but
+    // costs most of the drawing time.
+    setRenderHint(QPainter::Antialiasing, false);
+    setRubberBand(QChartView::NoRubberBand);
+    setMouseTracking(true);
+    setMinimumSize(240, 160);
+
+    QChart* c = chart();
+    c->setMargins(QMargins(4, 4, 4, 4));
+    c->legend()->setAlignment(Qt::AlignBottom);
+    c->addAxis(xAxis_, Qt::AlignBottom);
+    c->addAxis(yAxis_, Qt::AlignLeft);
+    for (QValueAxis* axis : {xAxis_, yAxis_}) axis->setTickType(QValueAxis::TicksDynamic);
+
+    zoomRectangle_->setPen(QPen(Qt::black, 1, Qt::DashLine));
+    zoomRectangle_->setZValue(100);
+    zoomRectangle_->hide();
+    scene()->addItem(zoomRectangle_);
+
+    hint_->setAutoFillBackground(true);
+    hint_->setFrameShape(QFrame::Box);
+    hint_->setMargin(2);
+    hint_->hide();
+
+    rescale();
+}
+
+XyChart::~XyChart() = default;
+
+void XyChart::setTitle(const QString& title) { chart()->setTitle(title); }
+
+void XyChart::setAxisTitles(const QString& x, const QString& y)
+{
+    xAxis_->setTitleText(x);
+    yAxis_->setTitleText(y);
+}
+
+void XyChart::setLegendVisible(bool visible) { chart()->legend()->setVisible(visible); }
+
+void XyChart::setXRange(double min, double max)
+{
+    xScale_.automaticRange = false;
+    xScale_.min = std::min(min, max);
+    xScale_.max = std::max(min, max);
+    rescale();
+}
+
+void XyChart::setYRange(double min, double max)
+{
+    yScale_.automaticRange = false;
+    yScale_.min = std::min(min, max);
+    yScale_.max = std::max(min, max);
+    rescale();
+}
+
+void XyChart::setXAutoRange()
+{
+    xScale_.automaticRange = true;
+    rescale();
+}
+
+void XyChart::setYAutoRange()
+{
+    yScale_.automaticRange = true;
+    rescale();
+}
+
+void XyChart::setXStep(double step)
+{
+    xScale_.step = step;
+    rescale();
+}
+
+void XyChart::setYStep(double step)
+{
+    yScale_.step = step;
+    rescale();
+}
+
+int XyChart::addSeries(const QString& name, const QColor& colour, SeriesStyle style, double gap)
+{
+    series_.push_back(Series{name, colour, style, gap, {}, {}});
+    Series& added = series_.back();
+    added.pieces.push_back(newPiece(added, true));
+    return static_cast<int>(series_.size()) - 1;
+}
+
+QXYSeries* XyChart::newPiece(const Series& series, bool inLegend)
+{
+    QXYSeries* piece;
+    if (series.style == SeriesStyle::Points) {
+        auto* scatter = new QScatterSeries;
+        scatter->setMarkerSize(kMarkerSize + 2);
+        scatter->setBorderColor(series.colour);
+        piece = scatter;
+    } else {
+        piece = new QLineSeries;
+        piece->setMarkerSize(kMarkerSize);
+    }
+    piece->setName(series.name);
+    piece->setColor(series.colour);
+    chart()->addSeries(piece);
+    piece->attachAxis(xAxis_);
+    piece->attachAxis(yAxis_);
+    if (!inLegend)
+        for (QLegendMarker* marker : chart()->legend()->markers(piece)) marker->setVisible(false);
+    return piece;
+}
+
+void XyChart::dropPieces(Series& series)
+{
+    for (std::size_t i = 1; i < series.pieces.size(); ++i) {
+        chart()->removeSeries(series.pieces[i]);
+        delete series.pieces[i];
+    }
+    series.pieces.resize(1);
+}
+
+void XyChart::setPoints(int index, const QList<QPointF>& points)
+{
+    Series& series = series_.at(static_cast<std::size_t>(index));
+    series.points = points;
+    dropPieces(series);
+    if (series.style == SeriesStyle::Points || series.gap <= 0) {
+        series.pieces.front()->replace(points);
+    } else {
+        // One piece per run of points closer than the gap; a lone point of a run gets a
+        // marker, since a line of one point shows nothing.
+        qsizetype begin = 0;
+        for (qsizetype i = 1; i <= points.size(); ++i) {
+            if (i < points.size() && points[i].x() - points[i - 1].x() <= series.gap) continue;
+            QXYSeries* piece = begin == 0 ? series.pieces.front() : newPiece(series, false);
+            if (begin != 0) series.pieces.push_back(piece);
+            piece->setPointsVisible(i - begin == 1);
+            piece->replace(points.mid(begin, i - begin));
+            begin = i;
+        }
+        if (points.isEmpty()) series.pieces.front()->clear();
+    }
+    rescale();
+}
+
+const QList<QPointF>& XyChart::points(int series) const { return series_.at(static_cast<std::size_t>(series)).points; }
+
+void XyChart::clear()
+{
+    chart()->removeAllSeries();
+    series_.clear();
+    hideZoomRectangle();
+    rescale();
+}
+
+double XyChart::xMin() const { return xAxis_->min(); }
+double XyChart::xMax() const { return xAxis_->max(); }
+double XyChart::yMin() const { return yAxis_->min(); }
+double XyChart::yMax() const { return yAxis_->max(); }
+
+void XyChart::rescale()
+{
+    double lowX = std::numeric_limits<double>::infinity(), highX = -lowX, lowY = lowX, highY = -lowX;
+    for (const Series& series : series_)
+        for (const QPointF& p : series.points) {
+            lowX = std::min(lowX, p.x());
+            highX = std::max(highX, p.x());
+            lowY = std::min(lowY, p.y());
+            highY = std::max(highY, p.y());
+        }
+    if (lowX > highX) lowX = highX = 0;
+    if (lowY > highY) lowY = highY = 0;
+    applyScale(xAxis_, xScale_, lowX, highX);
+    applyScale(yAxis_, yScale_, lowY, highY);
+    placeZoomRectangle();
+}
+
+void XyChart::applyScale(QValueAxis* axis, const AxisScale& scale, double dataMin, double dataMax)
+{
+    double min = scale.min, max = scale.max;
+    double step = scale.step > 0 ? scale.step : 0;
+    if (scale.automaticRange) {
+        if (step == 0) step = niceStep(dataMax - dataMin);
+        const AxisRange range = roundedRange(dataMin, dataMax, step);
+        min = range.min;
+        max = range.max;
+    } else if (max <= min) {
+        max = min + 1;
+    }
+    if (step == 0) step = niceStep(max - min);
+    // The axis lays out its ticks after every change: a wide range with the narrow step of
+    // a zoomed view would briefly mean hundreds of tick labels, so the coarser of the two
+    // steps is always in place first.
+    if (step > axis->tickInterval()) {
+        axis->setTickInterval(step);
+        axis->setRange(min, max);
+    } else {
+        axis->setRange(min, max);
+        axis->setTickInterval(step);
+    }
+    // Ticks on whole steps from zero, so that a range of 1..8760 reads 800, 1600, ...
+    axis->setTickAnchor(0);
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(tickDecimals(step)));
+}
+
+QPointF XyChart::toPixels(QPointF value) const
+{
+    const QRectF plot = chart()->plotArea();
+    const double fx = (value.x() - xMin()) / (xMax() - xMin());
+    const double fy = (value.y() - yMin()) / (yMax() - yMin());
+    const QPointF scenePoint = chart()->mapToScene(QPointF(plot.left() + fx * plot.width(), plot.bottom() - fy * plot.height()));
+    return mapFromScene(scenePoint);
+}
+
+QPointF XyChart::toValue(QPointF pixels) const
+{
+    const QRectF plot = chart()->plotArea();
+    const QPointF inChart = chart()->mapFromScene(mapToScene(pixels.toPoint()));
+    const double fx = (inChart.x() - plot.left()) / plot.width();
+    const double fy = (plot.bottom() - inChart.y()) / plot.height();
+    return {xMin() + fx * (xMax() - xMin()), yMin() + fy * (yMax() - yMin())};
+}
+
+std::optional<ChartPoint> XyChart::pointNear(QPointF pixels) const
+{
+    std::optional<ChartPoint> best;
+    double bestDistance = kPickRadius * kPickRadius;
+    const QPointF value = toValue(pixels);
+    // Only points within the pick radius in x can be hit; a pixel spans this many units.
+    const double xReach = kPickRadius * (xMax() - xMin()) / std::max(1.0, chart()->plotArea().width());
+    for (std::size_t s = 0; s < series_.size(); ++s) {
+        const QList<QPointF>& points = series_[s].points;
+        for (qsizetype i = 0; i < points.size(); ++i) {
+            if (std::abs(points[i].x() - value.x()) > xReach) continue;
+            const QPointF d = toPixels(points[i]) - pixels;
+            const double distance = d.x() * d.x() + d.y() * d.y();
+            if (distance <= bestDistance) {
+                bestDistance = distance;
+                best = ChartPoint{static_cast<int>(s), static_cast<int>(i), points[i]};
+            }
+        }
+    }
+    return best;
+}
+
+ChartMouseEvent XyChart::mouseEvent(const QMouseEvent* event, Qt::MouseButton button) const
+{
+    ChartMouseEvent e;
+    e.position = event->position().toPoint();
+    e.value = toValue(event->position());
+    e.button = button;
+    e.shift = event->modifiers().testFlag(Qt::ShiftModifier);
+    e.insidePlot = e.value.x() > xMin() && e.value.x() <= xMax() && e.value.y() > yMin() && e.value.y() < yMax();
+    e.hit = pointNear(event->position());
+    return e;
+}
+
+// The windows decide what a click means; the view's own dragging and zooming stay off.
+void XyChart::mousePressEvent(QMouseEvent* event) { emit mousePressed(mouseEvent(event, event->button())); }
+void XyChart::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(mouseEvent(event, Qt::NoButton)); }
+void XyChart::mouseReleaseEvent(QMouseEvent* event) { emit mouseReleased(mouseEvent(event, event->button())); }
+void XyChart::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void XyChart::resizeEvent(QResizeEvent* event)
+{
+    QChartView::resizeEvent(event);
+    placeZoomRectangle();
+}
+
+void XyChart::showZoomRectangle(double from, double to)
+{
+    zoomSpan_ = std::make_pair(from, to);
+    placeZoomRectangle();
+}
+
+void XyChart::hideZoomRectangle()
+{
+    zoomSpan_.reset();
+    zoomRectangle_->hide();
+}
+
+bool XyChart::zoomRectangleVisible() const { return zoomSpan_.has_value(); }
+
+void XyChart::placeZoomRectangle()
+{
+    if (!zoomSpan_) return;
+    const QRectF plot = chart()->plotArea();
+    const auto sceneX = [&](double x) { return plot.left() + (x - xMin()) / (xMax() - xMin()) * plot.width(); };
+    const double left = std::clamp(sceneX(zoomSpan_->first), plot.left(), plot.right());
+    const double right = std::clamp(sceneX(zoomSpan_->second), plot.left(), plot.right());
+    zoomRectangle_->setRect(chart()->mapRectToScene(QRectF(QPointF(std::min(left, right), plot.top()),
+                                                           QPointF(std::max(left, right), plot.bottom()))));
+    zoomRectangle_->show();
+}
+
+void XyChart::showHint(const QString& text, QPoint at)
+{
+    hint_->setText(text);
+    hint_->adjustSize();
+    // Kept inside the chart, so that near the right or bottom edge it is not cut off.
+    const int x = std::clamp(at.x(), 0, std::max(0, width() - hint_->width()));
+    const int y = std::clamp(at.y(), 0, std::max(0, height() - hint_->height()));
+    hint_->move(x, y);
+    hint_->raise();
+    hint_->show();
+}
+
+void XyChart::hideHint() { hint_->hide(); }
+
+}  // namespace talp
