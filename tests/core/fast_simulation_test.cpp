@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/fast_simulation.h"
+
+namespace talp {
+namespace {
+
+RunGeometry geometry(int pipes, long double length, long double diameter, long double spacing, long double depth,
+                     bool fanBefore)
+{
+    RunGeometry g;
+    g.pipeCount = pipes;
+    g.pipeLength = length;
+    g.pipeRadiusMm = diameter / 2;
+    g.spacing = spacing;
+    g.depth = depth;
+    g.fanBefore = fanBefore;
+    return g;
+}
+
+void expectRelative(long double fast, long double reference, const char* what)
+{
+    EXPECT_LE(std::fabs(fast - reference), 1e-9L * std::max(std::fabs(reference), 1e-6L)) << what;
+}
+
+// The fast path against the extended-precision path: the annual energies to 1e-9 relative,
+// every temperature to 1e-6 K.
+void expectAgreement(const Project& p, const RunGeometry& g)
+{
+    SimulationResults reference;
+    ASSERT_TRUE(BerechneEWT(p, g, reference).ok);
+    const auto inputs = prepareFastInputs(p, {});
+    ASSERT_TRUE(inputs);
+    FastRunResults fast;
+    ASSERT_TRUE(fastAnnualRun(p, *inputs, g, fast, true).ok);
+
+    expectRelative(fast.HeatingEnergy, reference.HeatingEnergy, "HeatingEnergy");
+    expectRelative(fast.CoolingEnergy, reference.CoolingEnergy, "CoolingEnergy");
+    EXPECT_EQ(fast.OperatingHours, reference.OperatingHours);
+    EXPECT_NEAR(static_cast<double>(fast.HeatingEfficiency), static_cast<double>(reference.HeatingEfficiency), 1e-9);
+    EXPECT_NEAR(static_cast<double>(fast.CoolingEfficiency), static_cast<double>(reference.CoolingEfficiency), 1e-9);
+    EXPECT_NEAR(static_cast<double>(fast.MaxOutletTemp), static_cast<double>(reference.MaxOutletTemp), 1e-6);
+    EXPECT_NEAR(static_cast<double>(fast.MinOutletTemp), static_cast<double>(reference.MinOutletTemp), 1e-6);
+
+    double worst = 0;
+    for (int d = 1; d <= kDaysPerYear; ++d) {
+        for (int h = 1; h <= kHoursPerDay; ++h) {
+            const int hour = (d - 1) * kHoursPerDay + h;
+            const std::size_t i = static_cast<std::size_t>(hour - 1);
+            const auto gap = [&](double a, long double b) { worst = std::max(worst, std::fabs(a - static_cast<double>(b))); };
+            gap(fast.outletTemp[i], reference.HourlyOutletTemp(d, h));
+            gap(fast.heatGain[i], reference.HourlyHeatGain(d, h));
+            for (int k = 1; k <= kSamples; ++k) {
+                const std::size_t s = static_cast<std::size_t>(k - 1);
+                gap(fast.soilTemp[i], reference.SampleSoilTemp(k, hour));
+                gap(fast.sampleAirTemp[s][i], reference.SampleAirTemp(k, hour));
+                gap(fast.sampleWallTemp[s][i], reference.SampleWallTemp(k, hour));
+            }
+        }
+    }
+    EXPECT_LT(worst, 1e-6);
+}
+
+TEST(FastSimulation, AgreesWithTheExtendedPathOverASpreadOfGeometries)
+{
+    const Project p;
+    expectAgreement(p, geometryOf(p, -1));
+    expectAgreement(p, geometry(1, 1, 25, 1, 0.5L, true));          // short, thin, shallow
+    expectAgreement(p, geometry(10, 200, 2000, 0.5L, 10, false));   // big, deep, overlapping
+    expectAgreement(p, geometry(3, 75, 150, 2, 1, false));
+    expectAgreement(p, geometry(6, 20, 400, 7.5L, 3, true));
+}
+
+TEST(FastSimulation, AgreesUnderTheOtherControlRules)
+{
+    Project offset;
+    offset.setExact(Param::EWT_offset, 2);
+    expectAgreement(offset, geometryOf(offset, -1));
+
+    Project warm;  // a warmer climate, cooling hours and a small flow
+    warm.setExact(Param::jahresmittel, 12);
+    warm.setExact(Param::max_monatsmittel, 26);
+    warm.setExact(Param::luftstrom, 150);
+    expectAgreement(warm, geometry(2, 30, 200, 1, 2, true));
+}
+
+TEST(FastSimulation, RefusesTheGeometriesTheExtendedPathRefuses)
+{
+    Project p;
+    p.setExact(Param::Grundwassertiefe, 2);
+    const auto inputs = prepareFastInputs(p, {});
+    ASSERT_TRUE(inputs);
+    FastRunResults r;
+    EXPECT_EQ(fastAnnualRun(p, *inputs, geometry(1, 50, 500, 1, 2, true), r).parameterError->de,
+              kGroundwaterTooShallow.de);
+    EXPECT_EQ(fastAnnualRun(p, *inputs, geometry(1, 50, 1000, 1, 0.5L, true), r).parameterError->de,
+              kDepthBelowRadius.de);
+    EXPECT_TRUE(fastAnnualRun(p, *inputs, geometry(1, 50, 500, 1, 1.75L, true), r).ok);  // bottom at the water
+}
+
+TEST(FastSimulation, NoFlowNeverRuns)
+{
+    Project p;
+    p.setExact(Param::luftstrom, 0);
+    const auto inputs = prepareFastInputs(p, {});
+    FastRunResults r;
+    ASSERT_TRUE(fastAnnualRun(p, *inputs, geometryOf(p, -1), r).ok);
+    EXPECT_EQ(r.OperatingHours, 0);
+    EXPECT_EQ(r.HeatingEnergy + r.CoolingEnergy, 0);
+    EXPECT_EQ(r.MaxOutletTemp, -100);
+}
+
+TEST(FastSimulation, AMissingCoupledFileCannotBePrepared)
+{
+    Project p;
+    p.climateCoupling.valid = true;
+    EXPECT_FALSE(prepareFastInputs(p, {}));
+}
+
+}  // namespace
+}  // namespace talp
