@@ -1,0 +1,21 @@
+#pragma once
+// The text log "Optimum.log" of a search: a header, then one line per evaluated
+// combination.
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "core/texts.h"
+#include "evaluation/combination_record.h"
+
+namespace talp {
+
+// The header lines, the calculation's date and time in line 3.
+std::vector<std::string> optimisationLogHeader(Language language, const std::tm& calculatedAt);
+
+// The line of evaluation number `number`; `pipePrice` is the price per metre for the
+// combination's diameter. A combination without an internal rate ends in " ---.- ".
+std::string optimisationLogLine(long long number, const CombinationRecord& record, long double pipePrice);
+
+}  // namespace talp
