@@ -5,17 +5,19 @@
 #include <memory>
 #include <string>
 
+#include "climate/climate_model.h"
 #include "core/calculation_run.h"
 #include "core/installation.h"
 #include "core/project.h"
 #include "core/simulation.h"
+#include "evaluation/economics.h"
 #include "shell/language_setting.h"
 #include "shell/recent_files.h"
 
 namespace talp {
 
 struct Session {
-    explicit Session(Installation where) : installation(std::move(where)) {}
+    explicit Session(Installation where) : installation(std::move(where)) { climate.installation = installation; }
 
     Installation installation;
     Project project;
@@ -28,11 +30,13 @@ struct Session {
     // last full-year run beside its own.
     std::unique_ptr<SimulationResults> results = std::make_unique<SimulationResults>();
     bool BerechnungFehler = false;  // the last calculation failed
+    // The economics of the last successful full-year run.
+    EconomicsResults economics;
 
-    // What a calculation run needs besides the project: the hourly data files and the
-    // economics after a full year. Set once at start-up.
+    // The climate window's state: station list, remembered selections.
+    ClimateContext climate;
+    // Opens the hourly data files a run reads; set once at start-up.
     HourlyFileOpener openHourlyFile;
-    EconomicsHook economics;
 
     Language language() const { return languageState.language; }
 };

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 
 #include "core/parameters.h"
 #include "shell/session.h"
@@ -35,6 +36,9 @@ public:
 
     // The navigation buttons and the climate window's re-import ask for a topic window.
     void requestTopic(Topic topic) { emit topicRequested(topic); }
+    // Whether the main window has a window for the topic (set as it creates them).
+    bool topicAvailable(Topic topic) const { return available_[static_cast<std::size_t>(topic)]; }
+    void setTopicAvailable(Topic topic, bool available) { available_[static_cast<std::size_t>(topic)] = available; }
     void showHelp(int context) { help_.show(context); }
 
 signals:
@@ -49,6 +53,7 @@ signals:
 private:
     Session& session_;
     HelpRouter help_;
+    std::array<bool, kTopicCount> available_{};
 };
 
 }  // namespace talp

@@ -7,7 +7,6 @@
 
 #include "shell/help_contexts.h"
 #include "shell/ui/qt_text.h"
-#include "shell/ui/topic_windows.h"
 
 namespace talp {
 
@@ -27,15 +26,15 @@ NavigationBar::NavigationBar(Topic owner, ShellContext& context, QWidget* parent
         buttons_[static_cast<std::size_t>(id)] = button;
         row->addWidget(button);
     }
-    applyLanguage(context.language());
+    applyLanguage(context);
 }
 
-void NavigationBar::applyLanguage(Language language)
+void NavigationBar::applyLanguage(const ShellContext& context)
 {
     for (const TopicSpec& target : topicTable()) {
         if (QPushButton* b = buttons_[static_cast<std::size_t>(target.id)]) {
-            b->setText(qt(target.navigationCaption, language));
-            b->setEnabled(topicWindowRegistered(target.id));
+            b->setText(qt(target.navigationCaption, context.language()));
+            b->setEnabled(context.topicAvailable(target.id));
         }
     }
 }
@@ -56,7 +55,7 @@ TopicWindow::TopicWindow(Topic topic, ShellContext& context, QWidget* parent)
 
 void TopicWindow::applyLanguage()
 {
-    navigation_->applyLanguage(language());
+    navigation_->applyLanguage(context_);
 }
 
 int TopicWindow::helpContext() const

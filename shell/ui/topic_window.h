@@ -26,7 +26,7 @@ public:
     NavigationBar(Topic owner, ShellContext& context, QWidget* parent);
 
     // Captions in the run's language; buttons of topics without a window are disabled.
-    void applyLanguage(Language language);
+    void applyLanguage(const ShellContext& context);
     QPushButton* button(Topic target) const { return buttons_[static_cast<std::size_t>(target)]; }
 
 private:

@@ -28,8 +28,6 @@ const std::map<Topic, Factory>& registry()
 
 }  // namespace
 
-bool topicWindowRegistered(Topic topic) { return registry().count(topic) != 0; }
-
 TopicWindow* createTopicWindow(Topic topic, ShellContext& context)
 {
     const auto found = registry().find(topic);

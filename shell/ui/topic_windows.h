@@ -9,8 +9,8 @@ namespace talp {
 class ShellContext;
 class TopicWindow;
 
-bool topicWindowRegistered(Topic topic);
 // A new window of the topic's class, or nullptr when none is registered.
 TopicWindow* createTopicWindow(Topic topic, ShellContext& context);
+using TopicWindowFactory = TopicWindow* (*)(Topic, ShellContext&);
 
 }  // namespace talp

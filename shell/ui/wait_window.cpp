@@ -100,7 +100,7 @@ void FormWarten::startRun()
     request.cancel = &cancel_;
     progressDay_ = 0;
     request.progress = [this](int day, int) { progressDay_.store(day, std::memory_order_relaxed); };
-    // The economics run afterwards on this thread, where their results are read.
+    // The economics follow on this thread, where the windows read their results.
 
     const std::thread::id uiThread = std::this_thread::get_id();
     worker_ = QThread::create([this, request, uiThread] {
@@ -131,19 +131,29 @@ void FormWarten::finishRun()
     cancelled_ = outcome_.cancelled;
     BerechnungFehler = outcome_.BerechnungFehler;
     session_.BerechnungFehler = BerechnungFehler;
-    const Language language = session_.language();
-    for (const Message& message : outcome_.messages) {
-        QMessageBox box(iconOf(message.kind), qt(message.title, language), qt(message.text, language), QMessageBox::Ok,
-                        this);
-        box.exec();
-    }
+    for (const Message& message : outcome_.messages) showMessage(message);
     if (outcome_.success) {
         session_.results = std::move(runResults_);
-        if (RechenTag < 1 && session_.economics) session_.economics(*runProject_, *session_.results);
+        if (RechenTag < 1) runEconomics();
     }
     runResults_.reset();
     runProject_.reset();
     Timer1.start();
+}
+
+void FormWarten::runEconomics()
+{
+    const EconomicsOutcome economics =
+        KostenRechnung(*runProject_, costedGeometryOf(*runProject_), runTotalsOf(*session_.results),
+                       session_.openHourlyFile, session_.economics);
+    if (economics.error) showMessage(*economics.error);
+}
+
+void FormWarten::showMessage(const Message& message)
+{
+    QMessageBox box(iconOf(message.kind), qt(message.title, session_.language()), qt(message.text, session_.language()),
+                    QMessageBox::Ok, this);
+    box.exec();
 }
 
 void FormWarten::reject()

@@ -53,6 +53,8 @@ private:
     void startRun();
     void pollProgress();
     void finishRun();
+    void runEconomics();
+    void showMessage(const Message& message);
 
     Session& session_;
     QTimer Timer1;        // closes the window after the run
