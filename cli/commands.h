@@ -19,6 +19,8 @@ struct Command {
 int runCommand(Arguments& args);     // run_command.cpp
 int dayCommand(Arguments& args);     // day_command.cpp
 int paramsCommand(Arguments& args);  // params_command.cpp
+int plzCommand(Arguments& args);       // plz_command.cpp
+int stationsCommand(Arguments& args);  // stations_command.cpp
 
 // Shared by the commands.
 inline double num(long double v) { return static_cast<double>(v); }

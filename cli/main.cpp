@@ -14,6 +14,8 @@ constexpr std::array kCommands{
     Command{"run", runCommand, "run [name=value ...] [--json]        full year, annual summary"},
     Command{"day", dayCommand, "day D [--hour H] [name=value ...] [--json]   the day arrays of day D"},
     Command{"params", paramsCommand, "params                               the parameters with bounds"},
+    Command{"plz", plzCommand, "plz CODE [--json]                    the climate region of a postal code"},
+    Command{"stations", stationsCommand, "stations [--json]                    the climate stations for station=INDEX"},
 };
 
 void printUsage(std::ostream& out)
@@ -21,6 +23,7 @@ void printUsage(std::ostream& out)
     out << "usage:\n";
     for (const Command& c : kCommands) out << "  talp-cli " << c.usage << "\n";
     out << "Parameters are given by control name, e.g. rohranzahl=3 rohrlnge=40 VentilatorVor=0.\n";
+    out << "The climate: klima=sin|region|euro|sim, klimaregion=N (region 1..12), station=INDEX.\n";
 }
 
 int dispatch(int argc, char** argv)

@@ -41,6 +41,14 @@ inline constexpr std::string_view kNoRegionChosen = "Bitte auswählen";
 // Region number 1..12 (not the list index).
 inline const ClimateRegion& climateRegion(int region) { return kClimateRegions[static_cast<std::size_t>(region - 1)]; }
 inline bool isRegionNumber(int region) { return region >= 1 && region <= kRegionCount; }
+// The region's name without its number and the list's padding ("Mittelgebirge ohne
+// Hochlagen").
+inline std::string_view regionName(int region)
+{
+    std::string_view item = climateRegion(region).item;
+    item.remove_prefix(item.find_first_not_of("0123456789 "));
+    return item.substr(0, item.find_last_not_of(' ') + 1);
+}
 
 // Installation files, relative to the program's directory.
 inline std::string regionMapFile(int region) { return "images/klima" + std::to_string(region) + ".bmp"; }
