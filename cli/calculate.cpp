@@ -9,9 +9,11 @@ CalculationRequest calculationRequest(int day)
     return request;
 }
 
-void calculate(const Project& project, SimulationResults& results, int day)
+void calculate(const Project& project, SimulationResults& results, int day, const EconomicsHook& economics)
 {
-    const CalculationOutcome outcome = runCalculation(project, results, calculationRequest(day));
+    CalculationRequest request = calculationRequest(day);
+    request.economics = economics;
+    const CalculationOutcome outcome = runCalculation(project, results, request);
     if (outcome.success) return;
     std::string text;
     for (const Message& m : outcome.messages) text += std::string(m.text.de) + "\n";

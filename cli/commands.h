@@ -21,12 +21,14 @@ int dayCommand(Arguments& args);     // day_command.cpp
 int paramsCommand(Arguments& args);  // params_command.cpp
 int plzCommand(Arguments& args);       // plz_command.cpp
 int stationsCommand(Arguments& args);  // stations_command.cpp
+int optimiseCommand(Arguments& args);  // optimise_command.cpp
 
 // Shared by the commands.
 inline double num(long double v) { return static_cast<double>(v); }
 // The calculation as a user starts it; throws CommandFailure with the messages the user
 // would see when it fails.
-void calculate(const Project& project, SimulationResults& results, int day);
+// `economics` runs after a successful full year.
+void calculate(const Project& project, SimulationResults& results, int day, const EconomicsHook& economics = {});
 // The hooks a command-line calculation uses (the hourly file reader once it exists).
 CalculationRequest calculationRequest(int day);
 

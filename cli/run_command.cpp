@@ -1,8 +1,10 @@
 #include <iostream>
+#include <optional>
 
 #include "cli/commands.h"
 #include "cli/project_source.h"
 #include "core/numeric.h"
+#include "evaluation/economics.h"
 
 namespace talp::cli {
 
@@ -15,6 +17,19 @@ nlohmann::ordered_json annualSummary(const SimulationResults& r)
             {"MinOutdoorTemp", num(r.MinOutdoorTemp)},       {"HeatingEfficiency", num(r.HeatingEfficiency)},
             {"CoolingEfficiency", num(r.CoolingEfficiency)}};
 }
+
+// The economics of the year; an indicator the inputs leave without a value is null.
+nlohmann::ordered_json economicsSummary(const EconomicsResults& e)
+{
+    const auto valueOrNull = [](bool has, long double v) { return has ? nlohmann::ordered_json(num(v)) : nullptr; };
+    return {{"Investition", num(e.Investition)},
+            {"Betriebskosten", num(e.Betriebskosten)},
+            {"Energieeinsparung", num(e.Energieeinsparung)},
+            {"InternerZinssatz", num(e.InternerZinssatz)},
+            {"Amortisationszeit", num(e.Amortisationszeit)},
+            {"Annuitaet", valueOrNull(e.annuityHasValue, e.Annuitaet)},
+            {"Energiepreis", valueOrNull(e.energyPriceHasValue, e.Energiepreis)}};
+}
 }  // namespace
 
 int runCommand(Arguments& args)
@@ -22,16 +37,24 @@ int runCommand(Arguments& args)
     const Project project = projectFromArguments(args);
     if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional.front() + "'"};
     SimulationResults results;
-    calculate(project, results, kFullYear);
+    EconomicsResults economics;
+    std::optional<Message> economicsError;
+    const HourlyFileOpener openHourlyFile = calculationRequest(kFullYear).openHourlyFile;
+    calculate(project, results, kFullYear, [&](const Project& p, const SimulationResults& r) {
+        economicsError = KostenRechnung(p, costedGeometryOf(p), runTotalsOf(r), openHourlyFile, economics).error;
+    });
+    if (economicsError) throw CommandFailure{std::string(economicsError->text.de)};
 
-    const nlohmann::ordered_json summary = annualSummary(results);
+    nlohmann::ordered_json summary = annualSummary(results);
+    summary.update(economicsSummary(economics));
     if (args.flag("json")) {
         std::cout << summary.dump(2) << "\n";
         return 0;
     }
     std::cout << "TALP annual summary\n";
     for (const auto& [key, value] : summary.items())
-        std::cout << "  " << key << std::string(20 - key.size(), ' ') << formatFixed(value.get<double>(), 3) << "\n";
+        std::cout << "  " << key << std::string(20 - key.size(), ' ')
+                  << (value.is_null() ? std::string("-") : formatFixed(value.get<double>(), 3)) << "\n";
     return 0;
 }
 

@@ -1,0 +1,190 @@
+// talp-cli optimise: the geometry optimisation without a window. Progress on a terminal,
+// a JSON summary at the end; Ctrl+C stops between two combinations and keeps every record.
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+#include <sstream>
+#include <unistd.h>
+
+#include "cli/climate_options.h"
+#include "cli/commands.h"
+#include "cli/project_source.h"
+#include "core/numeric.h"
+#include "evaluation/optimisation_search.h"
+
+namespace talp::cli {
+
+namespace {
+
+using nlohmann::ordered_json;
+
+std::atomic<bool> interrupted{false};
+extern "C" void onInterrupt(int) { interrupted = true; }
+
+struct RangeName {
+    const char* name;
+    CatalogueParam parameter;
+};
+constexpr RangeName kRangeNames[] = {{"rohranzahl", CatalogueParam::PipeCount},
+                                     {"rohrlnge", CatalogueParam::Length},
+                                     {"rohrdurchmesser", CatalogueParam::Diameter},
+                                     {"AbstandzwRohren", CatalogueParam::Spacing},
+                                     {"verlegungstiefe", CatalogueParam::Depth}};
+
+int catalogueIndex(CatalogueParam parameter, const std::string& text, const std::string& name)
+{
+    long double value = 0;
+    const auto values = catalogue(parameter);
+    if (parseNumber(text, value))
+        for (std::size_t i = 0; i < values.size(); ++i)
+            if (values[i] == value) return static_cast<int>(i);
+    std::string list;
+    for (long double v : values) list += (list.empty() ? "" : " ") + formatGeneral(v);
+    throw UsageError{"--ranges: " + name + " must be one of " + list + ", not '" + text + "'"};
+}
+
+// "rohranzahl=1..4,rohrdurchmesser=100..500,fan=before": catalogue values by control name,
+// and the fan position either, before or after.
+OptimisationOptions parseRanges(const std::string& spec)
+{
+    OptimisationOptions options;
+    std::stringstream items(spec);
+    for (std::string item; std::getline(items, item, ',');) {
+        const std::size_t equals = item.find('=');
+        if (equals == std::string::npos) throw UsageError{"--ranges: '" + item + "' is no name=min..max"};
+        const std::string name = item.substr(0, equals), value = item.substr(equals + 1);
+        if (name == "fan") {
+            if (value == "either") options.fan = FanPosition::Either;
+            else if (value == "before") options.fan = FanPosition::Before;
+            else if (value == "after") options.fan = FanPosition::After;
+            else throw UsageError{"--ranges: fan must be either, before or after"};
+            continue;
+        }
+        const RangeName* range = nullptr;
+        for (const RangeName& r : kRangeNames)
+            if (name == r.name) range = &r;
+        if (!range) throw UsageError{"--ranges: unknown parameter '" + name + "'"};
+        const std::size_t dots = value.find("..");
+        const std::string low = dots == std::string::npos ? value : value.substr(0, dots);
+        const std::string high = dots == std::string::npos ? value : value.substr(dots + 2);
+        options.range(range->parameter) =
+            orderedRange(catalogueIndex(range->parameter, low, name), catalogueIndex(range->parameter, high, name));
+    }
+    return options;
+}
+
+ordered_json recordJson(const OptimisationSearch& search, long long index)
+{
+    if (index < 0) return nullptr;
+    const auto record = readCombinationRecord(search.paths().economic, index);
+    if (!record) throw CommandFailure{std::string(kOptimisationReadError.de)};
+    const Combination& c = record->geometry;
+    return {{"record", index},
+            {"rohranzahl", c.pipeCount},
+            {"rohrlnge", num(c.length)},
+            {"rohrdurchmesser", num(c.diameter)},
+            {"AbstandzwRohren", num(c.spacing)},
+            {"verlegungstiefe", num(c.depth)},
+            {"VentilatorVor", c.fanBefore ? 1 : 0},
+            {"Energiebeitrag", num(record->energy)},
+            {"InternerZinssatz", num(record->internalRate)}};
+}
+
+const char* endName(SearchEnd end)
+{
+    switch (end) {
+    case SearchEnd::AllDone: return "all-done";
+    case SearchEnd::Cancelled: return "cancelled";
+    case SearchEnd::LimitReached: return "limit";
+    case SearchEnd::FileError: return "file-error";
+    case SearchEnd::ReadError: return "read-error";
+    }
+    return "";
+}
+
+// A bar on the terminal, redrawn at most ten times a second.
+class ProgressBar {
+public:
+    explicit ProgressBar(bool shown) : shown_(shown) {}
+    void show(const SearchCounters& c, bool force = false)
+    {
+        if (!shown_) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (!force && now - last_ < std::chrono::milliseconds(100)) return;
+        last_ = now;
+        const double share = c.total > 0 ? static_cast<double>(c.evaluated) / static_cast<double>(c.total) : 0.0;
+        const int filled = static_cast<int>(share * 30.0 + 0.5);
+        std::fprintf(stderr, "\r[%s%s] %lld/%lld evaluated, %lld economic", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                     std::string(static_cast<std::size_t>(30 - filled), '.').c_str(), c.evaluated, c.total, c.economic);
+        std::fflush(stderr);
+    }
+    void finish()
+    {
+        if (shown_) std::fputc('\n', stderr);
+    }
+
+private:
+    bool shown_;
+    std::chrono::steady_clock::time_point last_{};
+};
+
+}  // namespace
+
+int optimiseCommand(Arguments& args)
+{
+    const Project project = projectFromArguments(args);
+    if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional.front() + "'"};
+
+    OptimisationSettings settings;
+    if (const auto ranges = args.option("ranges")) settings.options = parseRanges(*ranges);
+    settings.directory = args.option("dir").value_or(cliInstallation().writableDir.string());
+    const std::time_t now = std::time(nullptr);
+    settings.seed = args.option("seed") ? static_cast<std::uint64_t>(wholeNumber(*args.option("seed"), 0, 2147483647, "--seed"))
+                                        : static_cast<std::uint64_t>(now);
+    settings.threads = args.intOption("threads", 1, 256, 0);
+    settings.maxCombinations = args.intOption("max-combinations", 1, 2147483647, 0);
+    settings.openHourlyFile = calculationRequest(kFullYear).openHourlyFile;
+    localtime_r(&now, &settings.calculatedAt);
+
+    OptimisationSearch search;
+    const StartOutcome start =
+        args.flag("continue") ? search.continueSearch(project, settings) : search.startNew(project, settings);
+    if (!start.ok) throw CommandFailure{start.message.value_or(std::string(kOptimisationFileError.de))};
+
+    ProgressBar bar(::isatty(STDERR_FILENO) != 0);
+    SearchCallbacks callbacks;
+    callbacks.cancel = &interrupted;
+    callbacks.committed = [&](const CommittedCombination& c) { bar.show(c.counters); };
+    interrupted = false;
+    const auto previous = std::signal(SIGINT, onInterrupt);
+    const SearchEnd end = search.run(project, callbacks);
+    std::signal(SIGINT, previous);
+    bar.show(search.counters(), true);
+    bar.finish();
+
+    const SearchCounters& c = search.counters();
+    if (end == SearchEnd::FileError) throw CommandFailure{std::string(kOptimisationFileError.de)};
+    if (end == SearchEnd::ReadError) throw CommandFailure{std::string(kOptimisationReadError.de)};
+    if (end == SearchEnd::AllDone) std::cerr << kAllCombinationsDone.de << "\n";
+    if (!c.hasEconomic()) std::cerr << kNoEconomicCombination.de << "\n";
+
+    const ordered_json summary = {{"end", endName(end)},
+                                  {"evaluated", c.evaluated},
+                                  {"economic", c.economic},
+                                  {"total", c.total},
+                                  {"allDone", c.allDone},
+                                  {"seed", settings.seed},
+                                  {"bestEnergy", recordJson(search, c.bestEnergyRecord)},
+                                  {"bestRate", recordJson(search, c.bestRateRecord)},
+                                  {"files",
+                                   {{"OptFile", search.paths().economic.string()},
+                                    {"OptKomb", search.paths().evaluated.string()},
+                                    {"log", search.paths().log.string()}}}};
+    std::cout << summary.dump(2) << "\n";
+    return 0;
+}
+
+}  // namespace talp::cli
