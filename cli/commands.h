@@ -22,6 +22,8 @@ int paramsCommand(Arguments& args);  // params_command.cpp
 int plzCommand(Arguments& args);       // plz_command.cpp
 int stationsCommand(Arguments& args);  // stations_command.cpp
 int optimiseCommand(Arguments& args);  // optimise_command.cpp
+int exportAnnualCommand(Arguments& args);  // export_annual_command.cpp
+int exportDailyCommand(Arguments& args);   // export_daily_command.cpp
 
 // Shared by the commands.
 inline double num(long double v) { return static_cast<double>(v); }

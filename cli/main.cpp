@@ -16,6 +16,10 @@ constexpr std::array kCommands{
     Command{"params", paramsCommand, "params                               the parameters with bounds"},
     Command{"plz", plzCommand, "plz CODE [--json]                    the climate region of a postal code"},
     Command{"stations", stationsCommand, "stations [--json]                    the climate stations for station=INDEX"},
+    Command{"export-annual", exportAnnualCommand,
+            "export-annual [PROJECT.tlp] OUT.tpj [--lang de|en]   the annual files OUT.tpj and OUT.tps"},
+    Command{"export-daily", exportDailyCommand,
+            "export-daily [PROJECT.tlp] --day D --hour H OUT.tpt [--lang de|en]   the profile of one hour"},
     Command{"optimise", optimiseCommand,
             "optimise [PROJECT.tlp] [--seed N] [--max-combinations K] [--threads T] [--dir DIR]\n"
             "           [--ranges rohranzahl=1..10,rohrlnge=1..200,...,fan=either|before|after] [--continue]\n"
