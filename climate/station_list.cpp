@@ -62,7 +62,9 @@ StationListReading readStationList(std::istream& in)
 {
     StationListReading reading;
     std::string line;
-    while (std::getline(in, line)) {
+    for (bool first = true; std::getline(in, line); first = false) {
+        // A text editor may have put a UTF-8 byte-order mark before the first station.
+        if (first && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
         const std::vector<std::string_view> fields = closedFields(line);

@@ -29,6 +29,13 @@ TEST(StationList, FieldsAreClosedBySemicolons)
     EXPECT_EQ(stationClimateFile(1311), "sys/_klima1311.met");  // no leading zeros
 }
 
+TEST(StationList, AByteOrderMarkBeforeTheFirstStationIsNoPartOfIt)
+{
+    const StationListReading r = read("\xEF\xBB\xBF" "10384;Berlin-Tempelhof;Deutschland;;;146;113;\n");
+    ASSERT_TRUE(r.complete);
+    EXPECT_EQ(r.list.at(0)->number, 10384);
+}
+
 TEST(StationList, AMalformedLineEndsTheReadingWithTheStationsSoFar)
 {
     // The Y field lacks its closing ";": the line has six fields only.
