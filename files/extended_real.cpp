@@ -70,14 +70,19 @@ long double decodeExtended(const ExtendedBytes& bytes)
     const bool negative = (top & 0x8000u) != 0;
     const int biased = static_cast<int>(top & 0x7FFFu);
 
+    const bool integerBit = (mantissa & 0x8000000000000000ULL) != 0;
+    const bool fractionZero = (mantissa & 0x7FFFFFFFFFFFFFFFULL) == 0;
+    // The patterns an x87 refuses as operands (an unnormal: a non-zero exponent without
+    // the integer bit; pseudo-infinities and pseudo-NaNs) read as NaN, as the processor
+    // itself would load them.
+    if (biased != 0 && !integerBit) return std::numeric_limits<long double>::quiet_NaN();
     long double magnitude = 0.0L;
     if (biased == kMaxExponent) {
-        const bool fractionZero = (mantissa & 0x7FFFFFFFFFFFFFFFULL) == 0;
-        magnitude = fractionZero ? std::numeric_limits<long double>::infinity()
-                                 : std::numeric_limits<long double>::quiet_NaN();
-        if (std::isnan(magnitude)) return magnitude;
+        if (!fractionZero) return std::numeric_limits<long double>::quiet_NaN();
+        magnitude = std::numeric_limits<long double>::infinity();
     } else {
-        // value = mantissa * 2^(e - 16383 - 63), with e = 1 for the denormal field 0. Split
+        // value = mantissa * 2^(e - 16383 - 63), with e = 1 for the denormal field 0 (a
+        // pseudo-denormal, exponent 0 with the integer bit, has the same scale). Split
         // the 64-bit mantissa so that each half converts exactly even to a 53-bit double.
         const int e = biased == 0 ? 1 : biased;
         const long double high = static_cast<long double>(mantissa >> 32);

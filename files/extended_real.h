@@ -16,10 +16,11 @@ using ExtendedBytes = std::array<std::uint8_t, 10>;
 // to 64 bits, ties to even). Zero keeps its sign; NaN is written as the quiet NaN.
 ExtendedBytes encodeExtended(long double value);
 
-// Exact for every finite 10-byte value the host can hold; denormals included. Infinities
-// and NaNs (any payload, also the x87's unnormal and pseudo patterns) decode to infinity
-// and a quiet NaN; a value beyond the host's range decodes to an infinity, one below it
-// to a (signed) zero or denormal.
+// Exact for every finite 10-byte value the host can hold; denormals and pseudo-denormals
+// included. Infinities decode to infinity; NaNs of any payload, and the patterns an x87
+// refuses as operands (unnormals, pseudo-infinities, pseudo-NaNs), to a quiet NaN, as the
+// processor loads them. A value beyond the host's range decodes to an infinity, one below
+// it to a (signed) zero or denormal.
 long double decodeExtended(const ExtendedBytes& bytes);
 
 void writeExtended(std::uint8_t* destination, long double value);

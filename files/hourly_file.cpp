@@ -22,19 +22,19 @@ bool isFile(const fs::path& path)
 fs::path locateHourlyFile(const std::string& fileName, const Installation* installation)
 {
     std::string name = fileName;
-    if (isFile(name)) return name;
     for (char& c : name)
         if (c == '\\') c = '/';
+    // A name with a drive letter or a backslash is a Windows path; on this system it is
+    // only found through its installation part below.
+    const bool windowsName = name != fileName || name.find(':') != std::string::npos;
+    if (!windowsName && isFile(fileName) && (fs::path(fileName).is_absolute() || !installation)) return fileName;
     const fs::path path(name);
-    if (path.is_relative() && name.find(':') == std::string::npos) {
-        if (installation) return installation->readable(name);
-        return path;
-    }
-    if (isFile(path) || !installation) return path;
+    if (path.is_relative() && !windowsName) return installation ? installation->readable(name) : path;
+    if (!installation) return path;
     // An installation file of another machine: its part from the last "sys/" on.
-    const std::size_t sys = name.rfind("/sys/");
-    if (sys != std::string::npos) {
-        const fs::path here = installation->readable(name.substr(sys + 1));
+    const std::size_t sys = name.rfind("sys/");
+    if (sys != std::string::npos && (sys == 0 || name[sys - 1] == '/')) {
+        const fs::path here = installation->readable(name.substr(sys));
         if (isFile(here)) return here;
     }
     return path;

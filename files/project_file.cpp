@@ -1,0 +1,113 @@
+#include "files/project_file.h"
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "files/safe_write.h"
+
+namespace talp {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Anything larger is no project file: the records of every version are under 4 KB.
+constexpr std::uintmax_t kMaxProjectFileSize = 1 << 20;
+
+std::optional<std::vector<std::uint8_t>> readWholeFile(const fs::path& path)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) > kMaxProjectFileSize) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) return std::nullopt;
+    return content;
+}
+
+std::optional<RecordBytes> recordOf(std::span<const std::uint8_t> content)
+{
+    if (content.size() < kRecordSize) return std::nullopt;
+    RecordBytes record{};
+    std::copy(content.begin(), content.begin() + kRecordSize, record.begin());
+    return record;
+}
+
+std::string shortFileFault(const fs::path& path, std::size_t size)
+{
+    return path.string() + " is shorter than a project record (" + std::to_string(size) + " of " +
+           std::to_string(kRecordSize) + " bytes)";
+}
+
+}  // namespace
+
+UpgradeResult upgradeProjectFile(const fs::path& path, RecordVersion* versionFound)
+{
+    const auto content = readWholeFile(path);
+    if (!content) return UpgradeResult::NotUpgraded;
+    const RecordVersion version = recordVersionOf(*content);
+    if (versionFound) *versionFound = version;
+    if (version == RecordVersion::Current) return UpgradeResult::Current;
+    if (!mayReplaceFile(path)) return UpgradeResult::NotUpgraded;
+
+    // A file that would not become a sound record (too short, or no project file at all)
+    // is left as it is: rewriting it would only damage it.
+    const std::vector<std::uint8_t> upgraded = upgradedContent(*content);
+    const auto record = recordOf(upgraded);
+    if (!record || recordFault(*record)) return UpgradeResult::NotUpgraded;
+    return replaceFileSafely(path, upgraded) ? UpgradeResult::NotUpgraded : UpgradeResult::Upgraded;
+}
+
+std::optional<RecordBytes> readRecord(const fs::path& path, std::string& fault)
+{
+    const auto content = readWholeFile(path);
+    if (!content) {
+        fault = "cannot read " + path.string();
+        return std::nullopt;
+    }
+    const auto record = recordOf(*content);
+    if (!record) fault = shortFileFault(path, content->size());
+    return record;
+}
+
+ProjectFileLoad loadProjectFile(const fs::path& path, const LoadContext& context)
+{
+    ProjectFileLoad load;
+    load.upgrade = upgradeProjectFile(path, &load.version);
+    const auto content = readWholeFile(path);
+    if (!content) {
+        load.fault = "cannot read " + path.string();
+        return load;
+    }
+    const RecordVersion version = recordVersionOf(*content);
+    if (version != RecordVersion::Current) {
+        load.fault = path.string() + " is " +
+                     (version == RecordVersion::Untagged ? std::string("no TALP 1.00 file and has no version tag")
+                                                         : "a " + std::string(versionName(version)) + " file") +
+                     " and could not be upgraded";
+        return load;
+    }
+    const auto record = recordOf(*content);
+    if (!record) {
+        load.fault = shortFileFault(path, content->size());
+        return load;
+    }
+    if (auto fault = recordFault(*record)) {
+        load.fault = path.string() + ": " + *fault;
+        return load;
+    }
+    load.findings = applyRecord(load.project, *record, context);
+    load.ok = true;
+    return load;
+}
+
+std::optional<std::string> saveProjectFile(const fs::path& path, Project& project)
+{
+    const RecordBytes record = encodeProject(project);
+    if (auto failure = replaceFileSafely(path, record)) return failure;
+    project.modified = false;
+    return std::nullopt;
+}
+
+}  // namespace talp

@@ -1,0 +1,88 @@
+#include "files/safe_write.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace talp {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+
+// The file a path names, through symbolic links.
+fs::path targetOf(const fs::path& path)
+{
+    std::error_code ec;
+    const fs::path target = fs::weakly_canonical(path, ec);
+    return ec ? path : target;
+}
+
+}  // namespace
+
+bool mayReplaceFile(const fs::path& path)
+{
+    const fs::path target = targetOf(path);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) {
+        const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+        return errno == ENOENT && ::access(dir.c_str(), W_OK) == 0;
+    }
+    if (!S_ISREG(st.st_mode)) return false;
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    return ::access(target.c_str(), W_OK) == 0;
+}
+
+std::optional<std::string> replaceFileSafely(const fs::path& path, std::span<const std::uint8_t> content)
+{
+    if (!mayReplaceFile(path)) return "the file is read-only: " + path.string();
+    const fs::path target = targetOf(path);
+    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) return systemError("cannot create a file beside " + target.string());
+    const fs::path temporary = pattern;
+
+    const auto fail = [&](const std::string& why) {
+        const std::string message = systemError(why);
+        ::close(fd);
+        std::error_code ec;
+        fs::remove(temporary, ec);
+        return message;
+    };
+
+    struct stat st {};
+    const mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0666 & ~[] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return mask;
+    }();
+    if (::fchmod(fd, mode) != 0) return fail("cannot set the permissions of " + temporary.string());
+
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return fail("cannot write " + target.string());
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) return fail("cannot write " + target.string());
+    if (::close(fd) != 0) {
+        std::error_code ec;
+        fs::remove(temporary, ec);
+        return systemError("cannot write " + target.string());
+    }
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        const std::string message = systemError("cannot replace " + target.string());
+        std::error_code ec;
+        fs::remove(temporary, ec);
+        return message;
+    }
+    return std::nullopt;
+}
+
+}  // namespace talp
