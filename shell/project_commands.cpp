@@ -50,7 +50,7 @@ bool ProjectCommands::loadInto(const std::filesystem::path& file, std::string* e
     loaded.RecalcNeeded = true;
     loaded.OptRecalcNeeded = true;
     session_.project = std::move(loaded);
-    frontend_.projectReplaced();
+    frontend_.projectReplaced(result.findings);
     return true;
 }
 

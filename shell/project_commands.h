@@ -25,8 +25,8 @@ public:
     virtual void warn(const Text& message) = 0;      // warning with OK
     virtual void reportIoError(const std::string& message) = 0;
     // A project was loaded: the windows show it, the pipe window comes to the front and
-    // the number of pipes takes the focus.
-    virtual void projectReplaced() = 0;
+    // the number of pipes takes the focus; `findings` name the coupled files to confirm.
+    virtual void projectReplaced(const LoadFindings& findings) = 0;
     // The project path or the recent files changed: title and recent-file items follow.
     virtual void shellStateChanged() = 0;
     virtual void refreshMenuStates() = 0;

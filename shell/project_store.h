@@ -6,12 +6,14 @@
 #include <string>
 
 #include "core/project.h"
+#include "files/project_load.h"
 
 namespace talp {
 
 struct FileResult {
     bool ok = false;
-    std::string error;  // what went wrong, for the I/O error box
+    std::string error;      // what went wrong, for the I/O error box
+    LoadFindings findings;  // after a load: the coupled files the windows must see to
 };
 
 class ProjectStore {

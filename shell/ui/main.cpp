@@ -1,0 +1,29 @@
+// talp: the desktop program for planning earth-to-air heat exchangers.
+
+#include <QApplication>
+#include <QLocale>
+
+#include "files/hourly_file.h"
+#include "shell/record_store.h"
+#include "shell/session.h"
+#include "shell/ui/app_icon.h"
+#include "shell/ui/main_window.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TALP"));
+    QApplication::setWindowIcon(talp::talpIcon());
+    // "." is the decimal separator for the whole run, in every display and every input.
+    QLocale::setDefault(QLocale::c());
+
+    talp::Session session(talp::locateInstallationOfRunningProgram(argv[0]));
+    session.openHourlyFile = talp::hourlyFileOpener(&session.installation);
+    talp::RecordProjectStore store(session);
+
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    talp::Thauptmenu hauptmenu(session, store, std::move(arguments));
+    hauptmenu.showMaximized();
+    return app.exec();
+}

@@ -1,0 +1,373 @@
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <fstream>
+
+#include "memory_store.h"
+#include "message_catcher.h"
+#include "shell/lang_haupt.h"
+#include "shell/ui/info_window.h"
+#include "shell/ui/language_window.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/param_spin_box.h"
+#include "shell/ui/save_changes_dialog.h"
+#include "shell/ui/topic_window.h"
+
+using namespace talp;
+
+namespace {
+
+// A topic window with one input, enough for the shell's navigation, menus and help.
+class ProbeWindow : public TopicWindow {
+public:
+    ProbeWindow(Topic t, ShellContext& context)
+        : TopicWindow(t, context), pipes(new ParamSpinBox(Param::rohranzahl)), notes(new QLineEdit)
+    {
+        notes->setObjectName(QStringLiteral("Bemerkung"));  // a control without a topic of its own
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(pipes);
+        layout->addWidget(notes);
+        layout->addWidget(navigationBar());
+        connect(pipes, &ParamSpinBox::edited, this, [this] {
+            project().set(Param::rohranzahl, pipes->exactValue());
+            edited(InputWindow::Pipe);
+        });
+    }
+    void refreshFromModel() override { pipes->showValue(project().get(Param::rohranzahl)); }
+    ParamSpinBox* pipes;
+    QLineEdit* notes;
+};
+
+TopicWindow* probeWindows(Topic t, ShellContext& context) { return new ProbeWindow(t, context); }
+
+std::string readFirstLine(const std::filesystem::path& file)
+{
+    std::ifstream in(file);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+// One program start in a fresh installation directory.
+struct Start {
+    explicit Start(const char* language = "DE", std::vector<std::string> arguments = {})
+        : session(Installation{root(), root()})
+    {
+        std::filesystem::create_directories(root() / "sys");
+        if (language) std::ofstream(root() / "sys/talp.ini") << language << '\n';
+        store.files[(root() / "sys/TalpPre.tlp").string()] = MemoryStore::projectWithPipes(3);
+        store.files[(root() / "sys/TalpPre.sav").string()] = MemoryStore::projectWithPipes(4);
+        window = std::make_unique<Thauptmenu>(session, store, std::move(arguments), probeWindows);
+        window->show();
+    }
+    std::filesystem::path root() const { return dir.path().toStdString(); }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // Waits for the start-up sequence: information window, language, first project.
+    bool started() { return QTest::qWaitFor([this] { return store.loads > 0 && !QApplication::activeModalWidget(); }, 8000); }
+    ProbeWindow* probe(Topic t) const { return static_cast<ProbeWindow*>(window->topicWindow(t)); }
+
+    QTemporaryDir dir;
+    Session session;
+    MemoryStore store;
+    std::unique_ptr<Thauptmenu> window;
+};
+
+// Closes the information window and answers file dialogs with `file` (or cancels them when
+// it is empty) and the save-changes dialog with `answer`.
+struct Answers {
+    QString file;
+    SaveChangesAnswer answer = SaveChangesAnswer::Cancel;
+    int saveChangesShown = 0;
+    int fileDialogsShown = 0;
+
+    bool operator()(QWidget* modal)
+    {
+        if (auto* info = qobject_cast<InfoWindow*>(modal)) {
+            info->accept();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            ++fileDialogsShown;
+            if (file.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(file);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        } else if (auto* changes = qobject_cast<SaveChangesDialog*>(modal)) {
+            ++saveChangesShown;
+            QPushButton* b = answer == SaveChangesAnswer::Yes  ? changes->aenderungen_ja
+                             : answer == SaveChangesAnswer::No ? changes->aenderungen_nein
+                                                               : changes->CancelBtn;
+            b->click();
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartAsksForTheLanguageAndEnglishShowsEnglishCaptions();
+    void choosingGermanLaterAsksForARestartAndKeepsEnglish();
+    void titleAndRecentFilesFollowTheSavedProjects();
+    void newWithAnUnmodifiedProjectLoadsThePresetsAtOnce();
+    void closingWithChangesYesAndACancelledSaveAsKeepsTheProgramOpen();
+    void aProjectFromTheCommandLineIsNamedAndUnmodifiedUntilEdited();
+    void navigationAndMenuStatesFollowTheChildWindows();
+    void f1OpensTheTopicOfTheFocusedControl();
+    void menusCarryTheirCaptionsShortcutsAndTheMinimumSize();
+    void withoutPresetsAndBackupTheProgramEndsAfterBothMessages();
+};
+
+void MainWindowTest::firstStartAsksForTheLanguageAndEnglishShowsEnglishCaptions()
+{
+    int loadsWhenAsked = -1;
+    Answers answers;
+    Start* start = nullptr;
+    MessageCatcher catcher([&](QWidget* modal) {
+        if (auto* language = qobject_cast<LanguageWindow*>(modal)) {
+            loadsWhenAsked = start->store.loads;
+            language->btn_EN->click();
+            return true;
+        }
+        return answers(modal);
+    });
+    Start s(nullptr);
+    start = &s;
+    QVERIFY(s.started());
+    QCOMPARE(loadsWhenAsked, 0);  // the language comes before the first project
+    QCOMPARE(readFirstLine(s.root() / "sys/talp.ini"), std::string("EN"));
+    QCOMPARE(s.window->windowTitle(), QStringLiteral("TALP - [unnamed]"));
+    QCOMPARE(s.window->action(MenuItem::Datei1)->text(), QStringLiteral("File"));
+    QCOMPARE(s.window->action(MenuItem::Speichernunter1)->text(), QStringLiteral("Save as ..."));
+    QCOMPARE(s.window->saveChangesDialog()->aenderungen_nein->text(), QStringLiteral("No"));
+    QCOMPARE(s.probe(Topic::Ewt)->navigationBar()->button(Topic::Erde)->text(), QStringLiteral("Soil"));
+    QVERIFY(catcher.texts.isEmpty());
+
+    // "Info" runs the language start-up again: English stays.
+    s.window->action(MenuItem::Info2)->trigger();
+    QCOMPARE(s.window->action(MenuItem::Datei1)->text(), QStringLiteral("File"));
+}
+
+void MainWindowTest::choosingGermanLaterAsksForARestartAndKeepsEnglish()
+{
+    Answers answers;
+    MessageCatcher catcher(answers);
+    Start s("EN");
+    QVERIFY(s.started());
+    s.window->action(MenuItem::Sprachewhlen1)->trigger();
+    auto* language = s.window->findChild<LanguageWindow*>();
+    QVERIFY(language);
+    language->btn_DE->click();
+    QCOMPARE(catcher.texts.size(), 1);
+    QVERIFY(catcher.texts.at(0).startsWith(QString::fromUtf8("Zum Übernehmen der neuen Spracheinstellung")));
+    QCOMPARE(readFirstLine(s.root() / "sys/talp.ini"), std::string("DE"));
+    QCOMPARE(s.session.language(), Language::English);
+    QCOMPARE(s.window->action(MenuItem::Datei1)->text(), QStringLiteral("File"));
+}
+
+void MainWindowTest::titleAndRecentFilesFollowTheSavedProjects()
+{
+    Answers answers;
+    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
+    Start s;
+    QVERIFY(s.started());
+    QCOMPARE(s.window->windowTitle(), QStringLiteral("TALP - [Unbenannt]"));
+    QVERIFY(!s.window->recentFileAction(1)->isEnabled());
+    for (const char* name : {"a.tlp", "b.tlp", "c.tlp"}) {
+        answers.file = s.path(name);
+        s.window->action(MenuItem::Speichernunter1)->trigger();
+    }
+    QCOMPARE(s.window->windowTitle(), QStringLiteral("TALP - c.tlp"));
+    QCOMPARE(s.window->recentFileAction(1)->text(), QStringLiteral("&1 c.tlp"));
+    QCOMPARE(s.window->recentFileAction(3)->text(), QStringLiteral("&3 a.tlp"));
+    QVERIFY(!s.window->recentFileAction(4)->isEnabled());
+
+    // Entry 3 opened and saved again moves to entry 1.
+    s.window->recentFileAction(3)->trigger();
+    QCOMPARE(s.window->windowTitle(), QStringLiteral("TALP - a.tlp"));
+    s.window->action(MenuItem::Speichern1)->trigger();
+    QCOMPARE(s.window->recentFileAction(1)->text(), QStringLiteral("&1 a.tlp"));
+    QCOMPARE(s.window->recentFileAction(2)->text(), QStringLiteral("&2 c.tlp"));
+    QCOMPARE(s.window->recentFileAction(3)->text(), QStringLiteral("&3 b.tlp"));
+
+    // The list outlives the run.
+    s.window->close();
+    std::ifstream list(s.root() / "sys/RList");
+    std::string first;
+    std::getline(list, first);
+    QCOMPARE(QString::fromStdString(first), s.path("a.tlp"));
+}
+
+void MainWindowTest::newWithAnUnmodifiedProjectLoadsThePresetsAtOnce()
+{
+    Answers answers;
+    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
+    Start s;
+    QVERIFY(s.started());
+    s.session.project.set(Param::rohranzahl, 9);  // changed without an edit: not modified
+    const int loads = s.store.loads;
+    s.window->action(MenuItem::Neu1)->trigger();
+    QCOMPARE(s.store.loads, loads + 1);
+    QCOMPARE(answers.saveChangesShown, 0);
+    QCOMPARE(s.session.project.getInt(Param::rohranzahl), 3);
+    QCOMPARE(s.probe(Topic::Ewt)->pipes->text(), QStringLiteral("3"));
+}
+
+void MainWindowTest::closingWithChangesYesAndACancelledSaveAsKeepsTheProgramOpen()
+{
+    Answers answers;
+    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
+    Start s;
+    QVERIFY(s.started());
+    s.session.project.markChanged(InputWindow::Soil);
+    answers.answer = SaveChangesAnswer::Yes;
+    answers.file.clear();  // the save-as dialog is cancelled
+    QVERIFY(!s.window->close());
+    QVERIFY(s.window->isVisible());
+    QCOMPARE(answers.saveChangesShown, 1);
+    QCOMPARE(answers.fileDialogsShown, 1);
+    QVERIFY(s.session.project.modified);
+
+    answers.answer = SaveChangesAnswer::No;
+    QVERIFY(s.window->close());
+}
+
+void MainWindowTest::aProjectFromTheCommandLineIsNamedAndUnmodifiedUntilEdited()
+{
+    Answers answers;
+    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
+    Start s("DE", {"/projekte/Haus", "am", "See.tlp"});
+    s.store.files["/projekte/Haus am See.tlp"] = MemoryStore::projectWithPipes(6);
+    QVERIFY(s.started());
+    QCOMPARE(s.window->windowTitle(), QStringLiteral("TALP - Haus am See.tlp"));
+    QVERIFY(!s.session.project.modified);
+    QVERIFY(s.session.project.RecalcNeeded);
+    ProbeWindow* pipes = s.probe(Topic::Ewt);
+    QVERIFY(s.window->topicVisible(Topic::Ewt));
+    QCOMPARE(pipes->pipes->text(), QStringLiteral("6"));
+    QCOMPARE(s.window->focusWidget(), static_cast<QWidget*>(pipes->pipes));
+
+    // An edit marks the project; the pipe window leaves the optimisation's flag alone.
+    s.session.project.OptRecalcNeeded = false;
+    pipes->pipes->stepUp();
+    QVERIFY(s.session.project.modified);
+    QCOMPARE(s.session.project.getInt(Param::rohranzahl), 7);
+    QVERIFY(!s.session.project.OptRecalcNeeded);
+    answers.answer = SaveChangesAnswer::No;
+}
+
+void MainWindowTest::navigationAndMenuStatesFollowTheChildWindows()
+{
+    Answers answers;
+    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
+    Start s;
+    QVERIFY(s.started());
+    Thauptmenu& w = *s.window;
+    QVERIFY(w.topicVisible(Topic::Ewt));
+    QVERIFY(!s.probe(Topic::Ewt)->navigationBar()->button(Topic::Ewt));  // no button for itself
+
+    s.probe(Topic::Ewt)->navigationBar()->button(Topic::Erde)->click();
+    QVERIFY(w.topicVisible(Topic::Erde));
+    w.refreshMenuStates();
+    QVERIFY(w.action(MenuItem::Erdreich1)->isChecked());
+    QVERIFY(w.action(MenuItem::Erdreich2)->isEnabled());
+    QVERIFY(w.action(MenuItem::Erdreich2)->isChecked());
+    QVERIFY(w.action(MenuItem::Erdwrmeaustauscher2)->isEnabled());
+    QVERIFY(!w.action(MenuItem::Erdwrmeaustauscher2)->isChecked());
+    QVERIFY(!w.action(MenuItem::Klimawerte2)->isEnabled());
+    QVERIFY(w.action(MenuItem::Drucken1)->isEnabled());
+    QVERIFY(w.action(MenuItem::Kaskade1)->isEnabled());
+
+    // "Fenster" brings the pipe window back to the front.
+    w.action(MenuItem::Erdwrmeaustauscher2)->trigger();
+    w.refreshMenuStates();
+    QVERIFY(w.action(MenuItem::Erdwrmeaustauscher2)->isChecked());
+    QVERIFY(!w.action(MenuItem::Erdreich2)->isChecked());
+
+    // "Anordnen" ends with the pipe window on top.
+    w.action(MenuItem::Kaskade1)->trigger();
+    QCOMPARE(w.mdiArea()->activeSubWindow()->widget(), static_cast<QWidget*>(s.probe(Topic::Ewt)));
+
+    // "Ansicht" closes visible windows; without children printing and arranging are off.
+    w.action(MenuItem::Erdreich1)->trigger();
+    w.action(MenuItem::Erdwrmeaustauscher1)->trigger();
+    w.refreshMenuStates();
+    QVERIFY(!w.topicVisible(Topic::Erde));
+    QVERIFY(!w.action(MenuItem::Erdreich1)->isChecked());
+    QVERIFY(!w.action(MenuItem::Drucken1)->isEnabled());
+    QVERIFY(!w.action(MenuItem::Kaskade1)->isEnabled());
+
+    // A window shown again opens at the top left.
+    w.action(MenuItem::Klimawerte1)->trigger();
+    QCOMPARE(w.mdiArea()->activeSubWindow()->pos(), QPoint(0, 0));
+}
+
+void MainWindowTest::f1OpensTheTopicOfTheFocusedControl()
+{
+    Answers answers;
+    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
+    Start s;
+    QVERIFY(s.started());
+    QApplication::setActiveWindow(s.window.get());
+    QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+    ProbeWindow* pipes = s.probe(Topic::Ewt);
+    pipes->pipes->setFocus();
+    QTRY_VERIFY(pipes->pipes->hasFocus());
+    QTest::keyClick(pipes->pipes, Qt::Key_F1);
+    QCOMPARE(s.window->context().help().lastContext(), 701);
+    // The help may come up in a window of its own; the test goes back to the main window.
+    QApplication::setActiveWindow(s.window.get());
+    QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+    QWidget* other = pipes->notes;
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    QTest::keyClick(other, Qt::Key_F1);
+    QCOMPARE(s.window->context().help().lastContext(), 700);
+    s.window->action(MenuItem::Info1)->trigger();
+    QCOMPARE(s.window->context().help().lastContext(), 100);
+}
+
+void MainWindowTest::menusCarryTheirCaptionsShortcutsAndTheMinimumSize()
+{
+    Answers answers;
+    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
+    Start s;
+    QVERIFY(s.started());
+    Thauptmenu& w = *s.window;
+    QCOMPARE(w.action(MenuItem::ffnen1)->text(), QString::fromUtf8("Ö&ffnen"));
+    QCOMPARE(w.action(MenuItem::Neu1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    QCOMPARE(w.action(MenuItem::GesamtesProjekt1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    // Separators before "Drucken", "Beenden" and the recent files.
+    const QList<QAction*> file = w.action(MenuItem::Datei1)->menu()->actions();
+    QStringList shape;
+    for (QAction* a : file) shape << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    QCOMPARE(shape.join(QLatin1Char(' ')),
+             QStringLiteral("Neu1 ffnen1 Speichern1 Speichernunter1 - Drucken1 - Beenden1 - R1 R2 R3 R4 R5"));
+    w.showNormal();
+    w.resize(300, 200);
+    QCOMPARE(w.minimumSize(), QSize(610, 476));
+    QVERIFY(w.width() >= 610 && w.height() >= 476);
+}
+
+void MainWindowTest::withoutPresetsAndBackupTheProgramEndsAfterBothMessages()
+{
+    Answers answers;
+    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
+    Start s;
+    s.store.files.clear();
+    QVERIFY(QTest::qWaitFor([&] { return s.store.loads == 2 && !QApplication::activeModalWidget(); }, 8000));
+    QCOMPARE(catcher.texts, QStringList({QString::fromUtf8(TLang_Haupt(haupt::kPresetsMissing, Language::German).data()),
+                                         QString::fromUtf8(TLang_Haupt(haupt::kBackupMissingAtStart, Language::German).data())}));
+    QVERIFY(!s.window->isVisible());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
