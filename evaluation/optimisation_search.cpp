@@ -203,6 +203,9 @@ StartOutcome OptimisationSearch::startNew(const Project& project, const Optimisa
 
     const Combination start = startingCombination(project);
     counters_.total = totalCombinations(settings.options, start);
+    // Only an evaluated start outside the ranges adds itself to the total: a failed start
+    // leaves the count at 0, and the combinations in range are all there is to evaluate.
+    const long long startOutsideRanges = inRange(settings.options, start) ? 0 : 1;
 
     // The pipe form's geometry, computed as the calculation run computes it.
     SimulationResults results;
@@ -213,7 +216,10 @@ StartOutcome OptimisationSearch::startNew(const Project& project, const Optimisa
     request.economics = [&](const Project& p, const SimulationResults& r) {
         rateFound = KostenRechnung(p, costedGeometryOf(p), runTotalsOf(r), settings.openHourlyFile, economics).rateFound;
     };
-    if (!runCalculation(project, results, request).success) return {true, std::nullopt, std::nullopt, false};
+    if (!runCalculation(project, results, request).success) {
+        counters_.total -= startOutsideRanges;
+        return {true, std::nullopt, std::nullopt, false};
+    }
 
     const CombinationRecord record{start, results.HeatingEnergy + results.CoolingEnergy, economics.InternerZinssatz};
     const bool economic = isEconomic(rateFound, economics);

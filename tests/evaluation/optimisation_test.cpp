@@ -325,6 +325,9 @@ TEST_F(SmallSearch, AFailedStartingRunLeavesTheCountersAtZero)
     ASSERT_TRUE(start.ok);
     EXPECT_FALSE(start.start);
     EXPECT_EQ(search.counters().evaluated, 0);
+    EXPECT_EQ(search.counters().total, 72);  // the failed start does not count
+    EXPECT_EQ(search.run(deep, {}), SearchEnd::AllDone);
+    EXPECT_EQ(search.counters().evaluated, 72);
 }
 
 }  // namespace
