@@ -230,10 +230,10 @@ StartOutcome OptimisationSearch::startNew(const Project& project, const Optimisa
 
 StartOutcome OptimisationSearch::continueSearch(const Project& project, const OptimisationSettings& settings)
 {
+    // The same search goes on with its counters and its total; the draws follow the ranges
+    // as they are set now.
     const bool sameSearch = hasState_ && settings.directory == settings_.directory;
-    const OptimisationSettings previous = settings_;
     settings_ = settings;
-    if (sameSearch) settings_.options = previous.options;  // the total belongs to the ranges of the start
     if (!sameSearch && !readStateFromFiles(project))
         return {false, std::string(kOptimisationReadError.in(settings.language)), std::nullopt, false};
     if (!files_.openForAppend(paths()))
