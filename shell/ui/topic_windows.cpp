@@ -5,6 +5,10 @@
 #include "shell/ui/topic_window.h"
 
 // The topic windows' headers, one per registered window.
+#include "core/ui/terdemenue.h"
+#include "core/ui/tewtmenue.h"
+#include "core/ui/thlkmenue.h"
+#include "evaluation/ui/tkostenmenue.h"
 
 namespace talp {
 
@@ -22,6 +26,10 @@ TopicWindow* make(ShellContext& context)
 const std::map<Topic, Factory>& registry()
 {
     static const std::map<Topic, Factory> windows{
+        {Topic::Ewt, make<Tewtmenue>},
+        {Topic::Erde, make<Terdemenue>},
+        {Topic::Hlk, make<Thlkmenue>},
+        {Topic::Kosten, make<Tkostenmenue>},
     };
     return windows;
 }
