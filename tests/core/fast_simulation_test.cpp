@@ -27,11 +27,13 @@ void expectRelative(long double fast, long double reference, const char* what)
 
 // The fast path against the extended-precision path: the annual energies to 1e-9 relative,
 // every temperature to 1e-6 K.
-void expectAgreement(const Project& p, const RunGeometry& g)
+void expectAgreement(const Project& p, const RunGeometry& g, const HourlyFileOpener& files = {})
 {
     SimulationResults reference;
-    ASSERT_TRUE(BerechneEWT(p, g, reference).ok);
-    const auto inputs = prepareFastInputs(p, {});
+    SimulationHooks hooks;
+    hooks.openHourlyFile = files;
+    ASSERT_TRUE(BerechneEWT(p, g, reference, hooks).ok);
+    const auto inputs = prepareFastInputs(p, files);
     ASSERT_TRUE(inputs);
     FastRunResults fast;
     ASSERT_TRUE(fastAnnualRun(p, *inputs, g, fast, true).ok);
@@ -84,6 +86,51 @@ TEST(FastSimulation, AgreesUnderTheOtherControlRules)
     warm.setExact(Param::max_monatsmittel, 26);
     warm.setExact(Param::luftstrom, 150);
     expectAgreement(warm, geometry(2, 30, 200, 1, 2, true));
+}
+
+// An hourly file of another program: a climate column "A", or the building's flow "V" and
+// set point "S", varying from hour to hour.
+class FakeHourlyFile : public HourlyReader {
+public:
+    explicit FakeHourlyFile(bool climate) : climate_(climate) {}
+    bool readLine(HourlyValues& values) override
+    {
+        ++hour_;
+        if (climate_) {
+            values[0] = 8 + 14 * std::sin(hour_ * 0.000717L) + 5 * std::cos(hour_ * 0.2618L);
+        } else {
+            values[0] = hour_ % 24 < 6 ? 0 : 400 + 10 * (hour_ % 7);  // no flow at night
+            values[1] = 19 + hour_ % 3;
+        }
+        return hour_ <= kHoursPerYear;
+    }
+
+private:
+    bool climate_;
+    int hour_ = 0;
+};
+
+TEST(FastSimulation, AgreesOnHourlyFilesAndTheOperatingCalendar)
+{
+    Project p;
+    p.climateCoupling.valid = true;
+    p.climateCoupling.columnCount = 1;
+    p.climateCoupling.columns[0].letter = 'A';
+    p.HlkModus = "sim";
+    p.buildingCoupling.valid = true;
+    p.buildingCoupling.columnCount = 2;
+    p.buildingCoupling.columns[0].letter = 'V';
+    p.buildingCoupling.columns[1].letter = 'S';
+    const HourlyFileOpener files = [](const CouplingRecord& record) {
+        return std::make_unique<FakeHourlyFile>(record.columns[0].letter == 'A');
+    };
+    expectAgreement(p, geometry(3, 40, 300, 1, 2, false), files);
+
+    Project period;  // control by period: the exchanger runs in winter and summer only
+    period.setExact(Param::EWT_Reg_offset, 0);
+    for (int month = 4; month <= 5; ++month)
+        for (int day = 1; day <= 31; ++day) period.calendar.set(month, day, false);
+    expectAgreement(period, geometryOf(period, -1));
 }
 
 TEST(FastSimulation, RefusesTheGeometriesTheExtendedPathRefuses)
