@@ -2,23 +2,36 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMainWindow>
-#include <QStatusBar>
+#include <QMessageBox>
+
+#include "shell/help_file.h"
+#include "shell/ui/help_window.h"
+#include "shell/ui/qt_text.h"
 
 namespace talp {
+
+HelpRouter::HelpRouter() = default;
+HelpRouter::~HelpRouter() = default;
+
+void HelpRouter::attach(const QString& helpFile, Language language)
+{
+    helpFile_ = helpFile;
+    // A window of the other language would keep its captions: the next request builds anew.
+    if (language != language_) window_.reset();
+    language_ = language;
+}
 
 void HelpRouter::show(int context)
 {
     lastContext_ = context;
-    // Until a help viewer is attached the request is announced where the user looks for
-    // it, instead of silently doing nothing.
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* main = qobject_cast<QMainWindow*>(top)) {
-            const QString file = QFileInfo(helpFile_).fileName();
-            main->statusBar()->showMessage(QStringLiteral("%1 #%2").arg(file).arg(context), 5000);
-            return;
-        }
+    if (helpFile_.isEmpty()) return;
+    if (!QFileInfo::exists(helpFile_)) {
+        QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("TALP"),
+                             qt(helpFileMissingMessage(helpFile_.toStdString())));
+        return;
     }
+    if (!window_) window_ = std::make_unique<HelpWindow>(language_);
+    window_->showTopic(helpFile_, context);
 }
 
 }  // namespace talp

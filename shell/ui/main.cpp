@@ -8,9 +8,11 @@
 #include "shell/session.h"
 #include "shell/ui/app_icon.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/report_pdf_command.h"
 
 int main(int argc, char* argv[])
 {
+    if (talp::isReportPdfCommand(argc, argv)) return talp::runReportPdfCommand(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TALP"));
     QApplication::setWindowIcon(talp::talpIcon());

@@ -16,6 +16,7 @@
 #include "shell/ui/info_window.h"
 #include "shell/ui/language_window.h"
 #include "shell/ui/qt_text.h"
+#include "shell/ui/report_commands.h"
 #include "shell/ui/save_changes_dialog.h"
 #include "shell/ui/topic_window.h"
 
@@ -117,9 +118,8 @@ void Thauptmenu::buildMenus()
         action(t.viewItem)->setCheckable(true);
         action(t.windowItem)->setCheckable(true);
     }
-    // Printing the active window and the project report join here with their commands.
-    action(MenuItem::AktivesFormular1)->setEnabled(false);
-    action(MenuItem::GesamtesProjekt1)->setEnabled(false);
+    new ReportCommands(context_, *mdi_, action(MenuItem::AktivesFormular1), action(MenuItem::GesamtesProjekt1),
+                       action(MenuItem::Drucken1)->menu(), this);
 }
 
 void Thauptmenu::runMenuItem(MenuItem item)

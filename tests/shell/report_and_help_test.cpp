@@ -1,0 +1,299 @@
+// The report on paper and in PDF files (read back with pdftotext), the report commands
+// with their calculation, the window picture, the command line's PDF, and the help window
+// that F1 and the help buttons open.
+
+#include <QAction>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+#include "core/numeric.h"
+#include "core/ui/tewtmenue.h"
+#include "files/project_file.h"
+#include "shell/help_file.h"
+#include "shell/report/report_calculation.h"
+#include "shell/ui/help_window.h"
+#include "shell/ui/report_commands.h"
+#include "shell/ui/report_painter.h"
+#include "shell/ui/shell_context.h"
+#include "tests/shell/message_catcher.h"
+
+using namespace talp;
+
+namespace {
+
+// The program's own directory, where the installation data and `talp` are.
+Installation installation()
+{
+    const std::filesystem::path here = QCoreApplication::applicationDirPath().toStdString();
+    return Installation{here, here};
+}
+
+// The text of a PDF file, pages separated by form feeds.
+QString pdfText(const QString& file)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(60000)) return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+QStringList pages(const QString& text) { return text.split(QLatin1Char('\f'), Qt::SkipEmptyParts); }
+
+// A session whose results are up to date, with the annual figures and economics given.
+struct CalculatedSession {
+    explicit CalculatedSession(Language language = Language::German) : session(installation())
+    {
+        session.languageState.language = language;
+        session.project.RecalcNeeded = false;
+        session.results->HeatingEnergy = 2500.04L;
+        session.results->MaxOutletTemp = 21.5L;
+        session.results->MinOutletTemp = 3.5L;
+        session.results->OperatingHours = 4000;
+    }
+    Session session;
+};
+
+}  // namespace
+
+class ReportAndHelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void onePipeReportHasNoSpacingAndAHopelessPaybackPrintsDashes();
+    void englishReportPrintsTheEnglishTexts();
+    void aReportThatCannotBeWrittenIsReported();
+    void pdfCommandCalculatesFirstThroughTheWaitWindow();
+    void formPictureFillsThePageWidth();
+    void commandLineWritesTheReportOfAProjectOrThePresets();
+    void f1OnAControlOpensItsTopic();
+    void contentsAndRepeatedRequestsTurnTheHelpWindow();
+    void aMissingHelpFileIsReportedWithItsPath();
+};
+
+void ReportAndHelpTest::onePipeReportHasNoSpacingAndAHopelessPaybackPrintsDashes()
+{
+    CalculatedSession s;
+    s.session.project.set(Param::rohranzahl, 1);
+    s.session.economics.Amortisationszeit = 100;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("bericht.pdf"));
+    QVERIFY(writeReportPdf(sessionReport(s.session), file));
+
+    const QStringList text = pages(pdfText(file));
+    QCOMPARE(text.size(), 2);
+    QVERIFY(text[0].contains(QStringLiteral("Rohranzahl: 1")));
+    QVERIFY(!text[0].contains(QStringLiteral("Abstand zwischen den Rohren")));
+    QVERIFY(text[0].contains(QStringLiteral("Temperaturoffset")));  // copied text keeps its letters
+    QVERIFY(text[1].contains(QStringLiteral("Ausgabedaten:")));
+    QVERIFY(text[1].contains(QStringLiteral("Amortisationszeit: > 100 a")));
+    for (const char* dashed : {"Annuität: --", "interner Zinssatz: --", "Energiepreis: --"})
+        QVERIFY2(text[1].contains(QString::fromUtf8(dashed)), dashed);
+
+    // Two pipes list their spacing.
+    s.session.project.set(Param::rohranzahl, 2);
+    QVERIFY(writeReportPdf(sessionReport(s.session), file));
+    QVERIFY(pdfText(file).contains(QStringLiteral("Abstand zwischen den Rohren: 2.5 m")));
+}
+
+void ReportAndHelpTest::englishReportPrintsTheEnglishTexts()
+{
+    CalculatedSession s(Language::English);
+    s.session.projectPath = "/projects/Town hall.tlp";
+    s.session.economics.Amortisationszeit = 14.2L;
+    s.session.economics.annuityHasValue = true;
+    s.session.economics.Annuitaet = 310.5L;
+    s.session.economics.InternerZinssatz = 11.3L;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("report.pdf"));
+    QVERIFY(writeReportPdf(sessionReport(s.session), file));
+    const QStringList text = pages(pdfText(file));
+    QCOMPARE(text.size(), 2);
+    QVERIFY(text[0].contains(QStringLiteral("TALP - Town hall.tlp Projectdata -")));
+    QVERIFY(text[0].contains(QStringLiteral("Number of pipes: 2")));
+    QVERIFY(text[0].contains(QStringLiteral("Pressure drop in pipes:")));
+    QVERIFY(text[1].contains(QStringLiteral("Heat gains: 2500.0 kWh")));
+    QVERIFY(text[1].contains(QStringLiteral("Payback time: 14.2 a")));
+    QVERIFY(text[1].contains(QStringLiteral("Internal interest rate: 11.3 %")));
+}
+
+void ReportAndHelpTest::aReportThatCannotBeWrittenIsReported()
+{
+    CalculatedSession s;
+    QVERIFY(!writeReportPdf(sessionReport(s.session), QStringLiteral("/no/such/folder/report.pdf")));
+}
+
+void ReportAndHelpTest::pdfCommandCalculatesFirstThroughTheWaitWindow()
+{
+    Session session(installation());
+    ShellContext context(session);
+    QMdiArea area;
+    QMenu print;
+    QAction activeForm, wholeProject;
+    ReportCommands commands(context, area, &activeForm, &wholeProject, &print, nullptr);
+    QCOMPARE(print.actions().size(), 1);
+    QCOMPARE(commands.pdfAction()->text(), QStringLiteral("als PDF-Datei speichern ..."));
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Schule.pdf"));
+    bool dialogSeen = false;
+    MessageCatcher catcher([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) return false;
+        dialogSeen = true;
+        // Typed, as a planner does: the dialog may still be reading its first folder.
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file);
+        static_cast<QDialog*>(dialog)->accept();
+        return true;
+    });
+    QVERIFY(session.project.RecalcNeeded);
+    commands.pdfAction()->trigger();
+    QVERIFY(dialogSeen);
+    QVERIFY(catcher.texts.isEmpty());
+    QVERIFY(!session.project.RecalcNeeded);
+    QVERIFY(QFile::exists(file));
+    const QStringList text = pages(pdfText(file));
+    QCOMPARE(text.size(), 2);
+    QVERIFY(text[1].contains(
+        QStringLiteral("Betriebsdauer: %1 h/a").arg(QString::fromStdString(formatFixed(session.results->OperatingHours, 0)))));
+
+    // A project the calculation refuses is reported and prints its inputs alone.
+    session.project.set(Param::Grundwassertiefe, 1);
+    session.project.RecalcNeeded = true;
+    QVERIFY(QFile::remove(file));
+    commands.pdfAction()->trigger();
+    QVERIFY(catcher.texts.contains(QStringLiteral("Grundwassertiefe kleiner als Verlegungstiefe")));
+    QVERIFY(session.project.RecalcNeeded);
+    QCOMPARE(pages(pdfText(file)).size(), 1);
+}
+
+void ReportAndHelpTest::formPictureFillsThePageWidth()
+{
+    QImage window(640, 386, QImage::Format_RGB32);
+    window.fill(Qt::darkBlue);
+    QImage page(1000, 1414, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QVERIFY(drawFormPicture(window, page));
+    QCOMPARE(page.pixelColor(5, 5), QColor(Qt::darkBlue));
+    QCOMPARE(page.pixelColor(995, 595), QColor(Qt::darkBlue));
+    QCOMPARE(page.pixelColor(500, 610), QColor(Qt::white));
+}
+
+void ReportAndHelpTest::commandLineWritesTheReportOfAProjectOrThePresets()
+{
+    QTemporaryDir dir;
+    Project project;
+    project.set(Param::rohranzahl, 1);
+    const std::filesystem::path projectFile = dir.filePath(QStringLiteral("Haus West.tlp")).toStdString();
+    QVERIFY(!saveProjectFile(projectFile, project));
+
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/talp");
+    const QString out = dir.filePath(QStringLiteral("haus.pdf"));
+    QProcess talp;
+    // The path with a blank may come in two pieces, as from a desktop's file association.
+    talp.start(program, {QStringLiteral("--report-pdf"), out, dir.filePath(QStringLiteral("Haus")),
+                         QStringLiteral("West.tlp")});
+    QVERIFY(talp.waitForFinished(60000));
+    QCOMPARE(talp.exitCode(), 0);
+    QStringList text = pages(pdfText(out));
+    QCOMPARE(text.size(), 2);
+    QVERIFY(text[0].contains(QStringLiteral("TALP - Haus West.tlp")));
+    QVERIFY(!text[0].contains(QStringLiteral("Abstand zwischen den Rohren")));
+
+    const QString presets = dir.filePath(QStringLiteral("presets.pdf"));
+    talp.start(program, {QStringLiteral("--report-pdf"), presets});
+    QVERIFY(talp.waitForFinished(60000));
+    QCOMPARE(talp.exitCode(), 0);
+    text = pages(pdfText(presets));
+    QCOMPARE(text.size(), 2);
+    QVERIFY(text[0].contains(QStringLiteral("[Unbenannt]")) || text[0].contains(QStringLiteral("[unnamed]")));
+
+    talp.start(program, {QStringLiteral("--report-pdf"), dir.filePath(QStringLiteral("none.pdf")),
+                         dir.filePath(QStringLiteral("missing.tlp"))});
+    QVERIFY(talp.waitForFinished(60000));
+    QCOMPARE(talp.exitCode(), 1);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("none.pdf"))));
+
+    talp.start(program, {QStringLiteral("--report-pdf")});
+    QVERIFY(talp.waitForFinished(60000));
+    QCOMPARE(talp.exitCode(), 2);
+}
+
+void ReportAndHelpTest::f1OnAControlOpensItsTopic()
+{
+    Session session(installation());
+    ShellContext context(session);
+    context.help().attach(QString::fromStdString(helpFilePath(session.installation, Language::German).string()));
+    Tewtmenue pipes(context);
+    pipes.show();
+    QApplication::setActiveWindow(&pipes);
+    QVERIFY(QTest::qWaitForWindowActive(&pipes));
+
+    auto* length = pipes.findChild<QWidget*>(QStringLiteral("rohrlnge"));
+    QVERIFY(length);
+    length->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    HelpWindow* help = context.help().window();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->currentTopic(), 702);
+    QCOMPARE(help->windowTitle(), QStringLiteral("TALP Hilfe"));
+    QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("Rohrlänge")));
+
+    QApplication::setActiveWindow(&pipes);
+    pipes.findChild<QWidget*>(QStringLiteral("verlegungstiefe"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(help->currentTopic(), 705);
+}
+
+void ReportAndHelpTest::contentsAndRepeatedRequestsTurnTheHelpWindow()
+{
+    Session session(installation());
+    ShellContext context(session);
+    context.help().attach(QString::fromStdString(helpFilePath(session.installation, Language::English).string()),
+                          Language::English);
+    context.showHelp(1012);
+    HelpWindow* help = context.help().window();
+    QVERIFY(help);
+    QCOMPARE(help->windowTitle(), QStringLiteral("TALP Help"));
+    QCOMPARE(help->currentTopic(), 1012);
+    const int offsetTop = help->browser()->verticalScrollBar()->value();
+    QVERIFY(offsetTop > 0);
+
+    help->findChild<QToolButton*>(QStringLiteral("Inhalt"))->click();
+    QCOMPARE(help->currentTopic(), 100);
+    QVERIFY(help->browser()->verticalScrollBar()->value() < offsetTop / 10);
+    help->findChild<QToolButton*>(QStringLiteral("Zurueck"))->click();
+    QCOMPARE(help->currentTopic(), 1012);
+
+    // The same topic asked for again after scrolling away starts at its heading again.
+    help->browser()->verticalScrollBar()->setValue(0);
+    context.showHelp(1012);
+    QCOMPARE(help->browser()->verticalScrollBar()->value(), offsetTop);
+    QCOMPARE(context.help().window(), help);
+}
+
+void ReportAndHelpTest::aMissingHelpFileIsReportedWithItsPath()
+{
+    Session session(installation());
+    ShellContext context(session);
+    context.showHelp(701);  // before the language start-up: nothing
+    QVERIFY(!context.help().window());
+
+    MessageCatcher catcher;
+    context.help().attach(QStringLiteral("/nowhere/sys/talp_d.html"));
+    context.showHelp(701);
+    QTRY_COMPARE(catcher.texts.size(), 1);
+    QCOMPARE(catcher.texts.first(), QStringLiteral("Hilfe-Datei nicht gefunden\n/nowhere/sys/talp_d.html"));
+    QVERIFY(!context.help().window());
+    QCOMPARE(context.help().lastContext(), 701);
+}
+
+QTEST_MAIN(ReportAndHelpTest)
+#include "report_and_help_test.moc"
