@@ -155,12 +155,12 @@ void hvacSection(ReportWriter& w, const Project& p)
     else w.labelOnly(86);
 
     if (shown.fanDisplays) {
-        // The pressure drop of the whole pipe, from the per-metre value as the window shows it.
-        long double perMetre = 0;
-        parseNumber(fan.druckabfallPam, perMetre);
-        w.runs({{w.label(41) + " " + fan.druckabfallPam + " Pa/m "},
-                {"≈ ", true},
-                {fixed(perMetre * p.get(Param::rohrlnge), 2) + " Pa"}});
+        // The pressure drop of the whole pipe is taken unrounded, so that it adds up with
+        // the fixed pressure drop to the total below; the shortened per-metre value would not.
+        const long double pipeDrop = BerechneVentLstg(p, p.getInt(Param::rohranzahl), p.get(Param::rohrdurchmesser) / 2.0L,
+                                                      p.get(Param::rohrlnge), p.get(Param::luftstrom))
+                                         .pipePressureDrop;
+        w.runs({{w.label(41) + " " + fan.druckabfallPam + " Pa/m "}, {"≈ ", true}, {fixed(pipeDrop, 2) + " Pa"}});
         w.value(42, fan.druckabfallPa_Ges, " Pa");
     } else {
         w.value(41, w.label(87) + " ");
