@@ -170,19 +170,6 @@ long double pipePriceFor(const Project& p, long double diameter)
     return p.get(Param::rohrpreis) * Potenz(diameter / p.get(Param::rohrdurchmesser), 2.0L);
 }
 
-void adoptCombination(Project& p, const CombinationRecord& record)
-{
-    const Combination& c = record.geometry;
-    p.set(Param::rohranzahl, c.pipeCount);
-    p.set(Param::rohrlnge, c.length);
-    // The price per metre for the new diameter, with the old diameter still on the form.
-    p.set(Param::rohrpreis, std::round(pipePriceFor(p, c.diameter) * 10.0L) / 10.0L);
-    p.set(Param::rohrdurchmesser, c.diameter);
-    p.set(Param::AbstandzwRohren, c.spacing);
-    p.set(Param::verlegungstiefe, c.depth);
-    p.set(Param::VentilatorVor, c.fanBefore ? 1 : 0);
-}
-
 std::size_t OptimisationSearch::KeyHash::operator()(const CombinationKey& key) const
 {
     std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a

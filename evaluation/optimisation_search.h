@@ -136,8 +136,5 @@ private:
 // of the diameter against the one on the pipe form.
 long double pipePriceFor(const Project& project, long double diameter);
 
-// "Übernehmen": the combination's geometry and pipe price set on the project, in the order
-// the pipe form takes them.
-void adoptCombination(Project& project, const CombinationRecord& record);
 
 }  // namespace talp

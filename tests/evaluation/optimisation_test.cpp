@@ -5,6 +5,7 @@
 #include <iterator>
 #include <set>
 
+#include "evaluation/combination_view.h"
 #include "evaluation/optimisation_log.h"
 #include "evaluation/optimisation_search.h"
 
@@ -132,6 +133,25 @@ TEST(OptimisationBookkeeping, TiesKeepTheEarlierCombination)
     EXPECT_EQ(counters.bestEnergy, 9);
     EXPECT_EQ(counters.bestRateRecord, 2);
     EXPECT_EQ(counters.bestRate, 4);
+}
+
+TEST(OptimisationBookkeeping, TheCombinationView)
+{
+    const Project p;  // 5 €/m at 500 mm
+    const CombinationRecord record{Combination{3, 75, 1000, 2, 1.5L, false}, 12345.6L, 7.25L};
+    const CombinationView de = combinationView(p, record, Language::German);
+    EXPECT_EQ(de.pipeCount, "Rohranzahl: 3");
+    EXPECT_EQ(de.diameter, "Rohrdurchmesser: 1000 mm");
+    EXPECT_EQ(de.length, "Rohrlänge: 75.0 m");
+    EXPECT_EQ(de.depth, "Verlegungstiefe: 1.5 m");
+    EXPECT_EQ(de.spacing, "Abstand zwischen den Rohren: 2.0 m");
+    EXPECT_EQ(de.fanPosition, "Ventilator nach EWT");
+    EXPECT_EQ(de.energy, "Energiebeitrag: 12346 kWh/a");
+    EXPECT_EQ(de.internalRate, "Interner Zinssatz: 7.2 %");
+    EXPECT_EQ(de.pipePrice, "Rohrpreis: 20.00 € / m");
+    const CombinationRecord single{Combination{1, 75, 1000, 1, 1.5L, true}, 1, 1};
+    EXPECT_EQ(combinationView(p, single, Language::English).spacing, "");
+    EXPECT_EQ(combinationView(p, single, Language::English).fanPosition, "Fan before EHX");
 }
 
 TEST(OptimisationBookkeeping, AdoptingACombinationScalesThePipePriceWithTheOldDiameter)
