@@ -9,6 +9,7 @@
 #include "core/ui/tewtmenue.h"
 #include "core/ui/thlkmenue.h"
 #include "evaluation/ui/tkostenmenue.h"
+#include "files/ui/building_file_dialog.h"
 
 namespace talp {
 
@@ -22,13 +23,21 @@ TopicWindow* make(ShellContext& context)
     return new Window(context);
 }
 
+// The HVAC window reads its ventilation file through the coupling dialog.
+TopicWindow* makeHvacWindow(ShellContext& context)
+{
+    auto* window = new Thlkmenue(context);
+    attachBuildingFileDialog(*window, context);
+    return window;
+}
+
 // One line per topic window, e.g. {Topic::Ewt, make<Tewtmenue>},
 const std::map<Topic, Factory>& registry()
 {
     static const std::map<Topic, Factory> windows{
         {Topic::Ewt, make<Tewtmenue>},
         {Topic::Erde, make<Terdemenue>},
-        {Topic::Hlk, make<Thlkmenue>},
+        {Topic::Hlk, makeHvacWindow},
         {Topic::Kosten, make<Tkostenmenue>},
     };
     return windows;

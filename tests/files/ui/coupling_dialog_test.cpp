@@ -1,0 +1,245 @@
+// The coupling dialog of the hourly data files: the format check on leaving the field,
+// the file check's messages, the OK action for both kinds of file, and the read-again of
+// a loaded project's files.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "core/ui/thlkmenue.h"
+#include "files/ui/building_file_dialog.h"
+#include "files/ui/tdlgsimulation.h"
+#include "tests/files/ui/coupling_files.h"
+#include "tests/shell/message_catcher.h"
+
+using namespace talp;
+
+class CouplingDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void captionsFollowTheKindOfFile();
+    void leavingTheFormatFieldChecksItsSyntax();
+    void fileCheckMessagesKeepTheDialogOpen_data();
+    void fileCheckMessagesKeepTheDialogOpen();
+    void acceptedClimateFileReplacesTheCouplingAndTheSineParameters();
+    void formatThatDoesNotParseClosesAsCancelled();
+    void buildingFileGivesTheHvacWindowItsColumns();
+    void loadedBuildingFileIsConfirmedByTheTimer();
+};
+
+namespace {
+
+void leaveFormatField(TDlgSimulation& dialog, const QString& format)
+{
+    // A message box closed a moment ago may have left no window active.
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.FormatString->setFocus();
+    dialog.FormatString->setText(format);
+    QTest::keyClick(dialog.FormatString, Qt::Key_Tab);
+    QTest::qWait(50);
+}
+
+}  // namespace
+
+void CouplingDialogTest::captionsFollowTheKindOfFile()
+{
+    InstalledFixture f;
+    TDlgSimulation climate(f.context, CouplingKind::Climate);
+    QCOMPARE(climate.windowTitle(), QStringLiteral("Simulation"));
+    QCOMPARE(climate.fileGroup->title(), QStringLiteral("Klimadatei einlesen"));
+    QCOMPARE(climate.formatGroup->title(), QStringLiteral("Formateinstellung"));
+    QCOMPARE(climate.LabelDatei->text(), QStringLiteral("Klimadatei:"));
+    QCOMPARE(climate.LabelZeilen->text(), QStringLiteral("Zeilen am Anfang überspringen:"));
+    QCOMPARE(climate.LabelFormat[0]->text(), QStringLiteral("Format für Außentemperatur (A) in °C"));
+    QCOMPARE(climate.DateiOeffnen->text(), QStringLiteral("Datei auswählen"));
+    QCOMPARE(climate.AnzahlZeilen->maximum(), 100);
+
+    InstalledFixture english(Language::English);
+    TDlgSimulation building(english.context, CouplingKind::Building);
+    building.show();
+    QCOMPARE(building.fileGroup->title(), QStringLiteral("Read HVAC-file"));
+    QCOMPARE(building.LabelDatei->text(), QStringLiteral("HVAC-file:"));
+    QCOMPARE(building.LabelFormat[0]->text(), QStringLiteral("Format ventilation flow (V) in m³/h,"));
+    QCOMPARE(building.LabelFormat[1]->text(), QStringLiteral("Format set point temperature (S) in °C"));
+    QCOMPARE(building.LabelFormat[2]->text(), QStringLiteral("Format fan power (P) in W"));
+    QVERIFY(building.LabelFormat[2]->isVisible());
+}
+
+void CouplingDialogTest::leavingTheFormatFieldChecksItsSyntax()
+{
+    InstalledFixture f;
+    TDlgSimulation climate(f.context, CouplingKind::Climate);
+    climate.show();
+    QVERIFY(QTest::qWaitForWindowActive(&climate));
+    MessageCatcher catcher;
+    leaveFormatField(climate, QStringLiteral("XXXXXXXXXAAAA.A"));
+    QVERIFY(catcher.texts.isEmpty());
+    for (const char* bad : {"XXXXXXXXX", "XXXXAAAA.", "XXVVVV.V"}) {
+        leaveFormatField(climate, QLatin1String(bad));
+        QTRY_COMPARE(catcher.texts.size(), 1);
+        QCOMPARE(catcher.texts.takeFirst(), QStringLiteral("Syntax Error in Format String"));
+    }
+    // The building file's letters are its own, each at most once.
+    TDlgSimulation building(f.context, CouplingKind::Building);
+    building.show();
+    QVERIFY(QTest::qWaitForWindowActive(&building));
+    leaveFormatField(building, QStringLiteral("XXXXXXXXXVVVV.VXSSSS.S"));
+    QVERIFY(catcher.texts.isEmpty());
+    leaveFormatField(building, QStringLiteral("XVVVV.VXVV.V"));
+    QTRY_COMPARE(catcher.texts, QStringList{QStringLiteral("Syntax Error in Format String")});
+}
+
+void CouplingDialogTest::fileCheckMessagesKeepTheDialogOpen_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("none chosen") << QStringLiteral("keine") << 0 << QStringLiteral("Keine Datei gewählt");
+    QTest::newRow("none chosen, English") << QStringLiteral("keine") << 1 << QStringLiteral("Please enter filename");
+    QTest::newRow("missing") << QStringLiteral("missing.dat") << 0 << QStringLiteral("Datei kann nicht geöffnet werden");
+    QTest::newRow("bad 10th data line") << QStringLiteral("bad10.dat") << 0 << QStringLiteral("Fehler in Datei, Zeile 14");
+    QTest::newRow("bad 10th data line, English") << QStringLiteral("bad10.dat") << 1
+                                                 << QStringLiteral("File-format-error in row 14");
+    QTest::newRow("short year") << QStringLiteral("short.dat") << 0 << QStringLiteral("Fehler in Datei, Zeile 8764");
+}
+
+void CouplingDialogTest::fileCheckMessagesKeepTheDialogOpen()
+{
+    QFETCH(QString, file);
+    QFETCH(int, language);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    writeHourlyFile(folder, QStringLiteral("bad10.dat"), 4, [](int hour) {
+        return hour == 10 ? QStringLiteral("00000010h  12,5") : climateLine(hour);
+    });
+    writeHourlyFile(folder, QStringLiteral("short.dat"), 4, [](int hour) {
+        return hour < talp::kHoursPerYear ? climateLine(hour) : QString();
+    });
+    InstalledFixture f(static_cast<Language>(language));
+    const CouplingRecord before = f.project().climateCoupling;
+    TDlgSimulation dialog(f.context, CouplingKind::Climate);
+    dialog.show();
+    dialog.EditDateiname->setText(file == QLatin1String("keine") ? file : folder.filePath(file));
+    dialog.AnzahlZeilen->setValue(4);
+    MessageCatcher catcher;
+    dialog.OKBtn->click();
+    QCOMPARE(catcher.texts, QStringList{message});
+    QCOMPARE(catcher.titles, QStringList{language == 0 ? QStringLiteral("Warnung") : QStringLiteral("Warning")});
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), 0);
+    QVERIFY(f.project().climateCoupling == before);
+}
+
+void CouplingDialogTest::acceptedClimateFileReplacesTheCouplingAndTheSineParameters()
+{
+    QTemporaryDir folder;
+    const QString good = writeHourlyFile(folder, QStringLiteral("year.dat"), 2, climateLine);
+    InstalledFixture f;
+    f.project().lastClimateCoupling.fileName = good.toStdString();
+    f.project().lastClimateCoupling.headerLines = 2;
+    TDlgSimulation dialog(f.context, CouplingKind::Climate);
+    QTimer::singleShot(0, &dialog, [&] {
+        // Opened with the last accepted climate file.
+        QCOMPARE(dialog.EditDateiname->text(), good);
+        QCOMPARE(dialog.AnzahlZeilen->value(), 2);
+        QCOMPARE(dialog.FormatString->text(), QStringLiteral("XXXXXXXXXAAAA.A"));
+        dialog.OKBtn->click();
+    });
+    QCOMPARE(dialog.choose(), int(QDialog::Accepted));
+    const CouplingRecord& accepted = f.project().climateCoupling;
+    QVERIFY(accepted.valid);
+    QCOMPARE(accepted.fileName, good.toStdString());
+    QCOMPARE(accepted.headerLines, 2);
+    QCOMPARE(accepted.columnCount, 1);
+    QCOMPARE(accepted.columns[0], (ColumnDescriptor{9, 4, 1, 'A'}));
+    QVERIFY(f.project().lastClimateCoupling == accepted);
+    // A year warmest in summer around 9 °C: the sine follows it.
+    QVERIFY(std::abs(double(f.project().get(Param::jahresmittel)) - 9.0) < 0.5);
+    QVERIFY(f.project().get(Param::max_monatsmittel) > 15);
+    QCOMPARE(f.project().getInt(Param::monat_sinusspitze), 6);
+}
+
+void CouplingDialogTest::formatThatDoesNotParseClosesAsCancelled()
+{
+    QTemporaryDir folder;
+    const QString good = writeHourlyFile(folder, QStringLiteral("year.dat"), 4, climateLine);
+    InstalledFixture f;
+    f.project().climateCoupling.valid = true;
+    f.project().lastClimateCoupling.valid = true;
+    TDlgSimulation dialog(f.context, CouplingKind::Climate);
+    dialog.show();
+    dialog.EditDateiname->setText(good);
+    dialog.FormatString->setText(QStringLiteral("XXXXXXXXXAAAA."));
+    dialog.OKBtnClick();
+    QCOMPARE(dialog.result(), kFormatRefused);
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(!f.project().climateCoupling.valid);
+    QVERIFY(!f.project().lastClimateCoupling.valid);
+}
+
+void CouplingDialogTest::buildingFileGivesTheHvacWindowItsColumns()
+{
+    QTemporaryDir folder;
+    const QString good = writeHourlyFile(folder, QStringLiteral("gebaeude.dat"), 4, buildingLine);
+    InstalledFixture f;
+    Thlkmenue window(f.context);
+    attachBuildingFileDialog(window, f.context);
+    window.show();
+    QString offeredFormat;
+    MessageCatcher catcher([&](QWidget* modal) {
+        auto* dialog = qobject_cast<TDlgSimulation*>(modal);
+        if (!dialog) return false;
+        offeredFormat = dialog->FormatString->text();
+        dialog->EditDateiname->setText(good);
+        dialog->OKBtn->click();
+        return true;
+    });
+    window.hlk_sim->click();
+    QVERIFY(catcher.texts.isEmpty());
+    QCOMPARE(offeredFormat, QStringLiteral("XXXXXXXXXVVVV.VXSSSS.S"));
+    QCOMPARE(f.project().HlkModus, std::string("sim"));
+    const CouplingRecord& file = f.project().buildingCoupling;
+    QVERIFY(file.valid);
+    QCOMPARE(file.columnOf('V'), 0);
+    QCOMPARE(file.columnOf('S'), 1);
+    QCOMPARE(file.columnOf('P'), -1);
+    QVERIFY(!window.inputShown(Param::luftstrom));
+    QVERIFY(!window.inputShown(Param::solltemp));
+    QVERIFY(!f.project().lastClimateCoupling.valid);  // the climate's copy is the climate's own
+}
+
+void CouplingDialogTest::loadedBuildingFileIsConfirmedByTheTimer()
+{
+    QTemporaryDir folder;
+    const QString good = writeHourlyFile(folder, QStringLiteral("gebaeude.dat"), 4, buildingLine);
+    InstalledFixture f;
+    Thlkmenue window(f.context);
+    attachBuildingFileDialog(window, f.context);
+    CouplingRecord& stored = f.project().buildingCoupling;
+    stored.fileName = good.toStdString();
+    stored.columns[0] = {9, 4, 1, 'V'};
+    stored.columns[1] = {1, 4, 1, 'S'};
+    stored.columnCount = 2;
+    stored.valid = false;  // valid only once the dialog confirmed it
+    f.project().HlkModus = "sim";
+    f.clearFlags();
+    bool opened = false;
+    MessageCatcher catcher([&](QWidget* modal) {
+        opened = opened || qobject_cast<TDlgSimulation*>(modal) != nullptr;
+        return false;
+    });
+    emit f.context.projectReplaced();
+    QTRY_VERIFY_WITH_TIMEOUT(opened && !QApplication::activeModalWidget(), 5000);
+    QVERIFY(catcher.texts.isEmpty());
+    QVERIFY(f.project().buildingCoupling.valid);
+    QCOMPARE(f.project().HlkModus, std::string("sim"));
+    QVERIFY(!f.project().modified);
+}
+
+QTEST_MAIN(CouplingDialogTest)
+#include "coupling_dialog_test.moc"
