@@ -5,6 +5,7 @@
 #include "shell/ui/topic_window.h"
 
 // The topic windows' headers, one per registered window.
+#include "climate/ui/tklimamenue.h"
 #include "core/ui/terdemenue.h"
 #include "core/ui/tewtmenue.h"
 #include "core/ui/thlkmenue.h"
@@ -37,6 +38,7 @@ const std::map<Topic, Factory>& registry()
     static const std::map<Topic, Factory> windows{
         {Topic::Ewt, make<Tewtmenue>},
         {Topic::Erde, make<Terdemenue>},
+        {Topic::Klima, make<Tklimamenue>},
         {Topic::Hlk, makeHvacWindow},
         {Topic::Kosten, make<Tkostenmenue>},
     };
