@@ -57,7 +57,7 @@ constexpr std::array<Param, 4> kSineInputs{Param::max_monatsmittel, Param::jahre
 
 // The right-hand side holds the region map (300 x 401), the sine chart or the Europe map.
 constexpr QSize kMapSize{300, 401};
-constexpr QSize kChartSize{460, 360};
+constexpr QSize kChartSize{410, 360};
 constexpr int kPanelMargin = 4;
 
 QRadioButton* radioButton(const char* name, QWidget* parent)
@@ -106,14 +106,18 @@ Tklimamenue::Tklimamenue(ShellContext& context, QWidget* parent)
     LabelKlimadatei = new QLabel(modelGroup_);
     LabelKlimadatei->setObjectName(QStringLiteral("LabelKlimadatei"));
     LabelKlimadatei->setMinimumWidth(240);
+    // The file-based models on the left, the sine and the user's file on the right.
+    auto* fileChoice = new QHBoxLayout;
+    fileChoice->addWidget(klima_sim);
+    fileChoice->addWidget(SimButton);
+    fileChoice->addStretch(1);
     models->addWidget(klima_region, 0, 0);
     models->addWidget(germanyLabel_, 0, 1);
+    models->addWidget(klima_sin, 0, 2);
     models->addWidget(Klimastation, 1, 0);
     models->addWidget(europeLabel_, 1, 1);
-    models->addWidget(klima_sin, 2, 0);
-    models->addWidget(klima_sim, 3, 0);
-    models->addWidget(SimButton, 3, 1, Qt::AlignLeft);
-    models->addWidget(LabelKlimadatei, 4, 0, 1, 3);
+    models->addLayout(fileChoice, 1, 2);
+    models->addWidget(LabelKlimadatei, 2, 0, 1, 3);
     models->setColumnStretch(2, 1);
     connect(klima_region, &QRadioButton::clicked, this, &Tklimamenue::klima_regionClick);
     connect(Klimastation, &QRadioButton::clicked, this, &Tklimamenue::KlimastationClick);

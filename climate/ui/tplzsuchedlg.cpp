@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "climate/postal_code.h"
@@ -63,6 +64,8 @@ TPLZSucheDlg::TPLZSucheDlg(ShellContext& context, QWidget* parent) : QDialog(par
     connect(OKBtn, &QPushButton::clicked, this, &TPLZSucheDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { context_.showHelp(kHelpContext); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { context_.showHelp(kHelpContext); });
 }
 
 void TPLZSucheDlg::OKBtnClick()

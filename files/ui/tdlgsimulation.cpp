@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -149,6 +150,8 @@ TDlgSimulation::TDlgSimulation(ShellContext& context, CouplingKind kind, QWidget
         reject();
     });
     connect(Help, &QPushButton::clicked, this, [this] { context_.showHelp(textsOf(kind_).helpContext); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, Help, &QPushButton::click);
 
     applyLanguage();
     showStoredChoice();
