@@ -10,10 +10,18 @@
 #include <functional>
 #include <memory>
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <fstream>
+
 #include "climate/ui/map_image.h"
 #include "climate/ui/tklimamenue.h"
 #include "climate/ui/tplzsuchedlg.h"
+#include "files/hourly_file.h"
 #include "files/ui/tdlgsimulation.h"
+#include "shell/record_store.h"
+#include "shell/ui/info_window.h"
+#include "shell/ui/main_window.h"
 #include "tests/files/ui/coupling_files.h"
 
 using namespace talp;
@@ -23,6 +31,8 @@ class ClimatePicturesTest : public QObject {
 private slots:
     void everyClimateWindowHasRoomInBothLanguages_data();
     void everyClimateWindowHasRoomInBothLanguages();
+    void climateWindowFitsTheMainWindowInEveryModel_data();
+    void climateWindowFitsTheMainWindowInEveryModel();
 };
 
 namespace {
@@ -96,6 +106,60 @@ void ClimatePicturesTest::everyClimateWindowHasRoomInBothLanguages()
         QDir().mkpath(folder);
         picture.save(QDir(folder).filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".png")));
     }
+}
+
+void ClimatePicturesTest::climateWindowFitsTheMainWindowInEveryModel_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("de") << static_cast<int>(Language::German);
+    QTest::newRow("en") << static_cast<int>(Language::English);
+}
+
+void ClimatePicturesTest::climateWindowFitsTheMainWindowInEveryModel()
+{
+    QFETCH(int, language);
+    // The program as it starts: the presets of the installation, the language from its
+    // settings file, the main window at its first size.
+    QTemporaryDir scratch;
+    const std::filesystem::path writable = scratch.path().toStdString();
+    std::filesystem::create_directories(writable / "sys");
+    std::ofstream(writable / "sys/talp.ini") << (language == int(Language::English) ? "EN" : "DE") << '\n';
+    Installation installation = locateInstallation(QCoreApplication::applicationFilePath().toStdString());
+    installation.writableDir = writable;
+    Session session(installation);
+    session.openHourlyFile = hourlyFileOpener(&session.installation);
+    RecordProjectStore store(session);
+    Thauptmenu main(session, store, {});
+    main.show();
+    QTimer answerInfo;
+    connect(&answerInfo, &QTimer::timeout, &main, [] {
+        if (auto* info = qobject_cast<InfoWindow*>(QApplication::activeModalWidget())) info->accept();
+    });
+    answerInfo.start(50);
+    QVERIFY(QTest::qWaitFor([&] { return main.topicVisible(Topic::Ewt); }, 8000));
+    answerInfo.stop();
+
+    main.showTopic(Topic::Klima);
+    auto* climate = qobject_cast<Tklimamenue*>(main.topicWindow(Topic::Klima));
+    QVERIFY(climate);
+    QVERIFY(!session.project.modified);  // looking at the climate changes nothing
+    const QString folder = qEnvironmentVariable("TALP_SCREENSHOT_DIR");
+    for (QRadioButton* model : {climate->klima_region, climate->Klimastation, climate->klima_sin}) {
+        model->click();
+        QTest::qWait(50);
+        const QRect shown = main.mdiArea()->viewport()->rect();
+        const QMdiSubWindow* child = main.mdiArea()->activeSubWindow();
+        QVERIFY(child && child->widget() == climate);
+        QVERIFY2(shown.contains(child->geometry()),
+                 qPrintable(QStringLiteral("%1: child %2 x %3 at %4, %5 in %6 x %7")
+                                .arg(model->objectName())
+                                .arg(child->width()).arg(child->height()).arg(child->x()).arg(child->y())
+                                .arg(shown.width()).arg(shown.height())));
+        if (!folder.isEmpty())
+            main.grab().save(QDir(folder).filePath(QStringLiteral("main_%1_%2.png")
+                                                       .arg(model->objectName(), QLatin1String(QTest::currentDataTag()))));
+    }
+    session.project.modified = false;
 }
 
 QTEST_MAIN(ClimatePicturesTest)
