@@ -37,6 +37,9 @@ QToolButton* toolButton(QWidget* parent, const char* name, QStyle::StandardPixma
 HelpWindow::HelpWindow(Language language, QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
+    // Help stands beside the program: closing the main window ends the program even while
+    // the help is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(qt(kCaption, language));
     resize(620, 560);
 

@@ -252,6 +252,7 @@ void ReportAndHelpTest::f1OnAControlOpensItsTopic()
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->currentTopic(), 702);
     QCOMPARE(help->windowTitle(), QStringLiteral("TALP Hilfe"));
+    QVERIFY(!help->testAttribute(Qt::WA_QuitOnClose));
     QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("Rohrlänge")));
 
     QApplication::setActiveWindow(&pipes);
