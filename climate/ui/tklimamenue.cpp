@@ -2,8 +2,8 @@
 
 #include <QAbstractAxis>
 #include <QChart>
+#include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -59,6 +59,7 @@ constexpr std::array<Param, 4> kSineInputs{Param::max_monatsmittel, Param::jahre
 constexpr QSize kMapSize{300, 401};
 constexpr QSize kChartSize{410, 360};
 constexpr int kPanelMargin = 4;
+constexpr int kReimportRetryMs = 200;
 
 QRadioButton* radioButton(const char* name, QWidget* parent)
 {
@@ -106,6 +107,8 @@ Tklimamenue::Tklimamenue(ShellContext& context, QWidget* parent)
     LabelKlimadatei = new QLabel(modelGroup_);
     LabelKlimadatei->setObjectName(QStringLiteral("LabelKlimadatei"));
     LabelKlimadatei->setMinimumWidth(240);
+    // A long file name must not widen the window: it is cut, and its tip names it whole.
+    LabelKlimadatei->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // The file-based models on the left, the sine and the user's file on the right.
     auto* fileChoice = new QHBoxLayout;
     fileChoice->addWidget(klima_sim);
@@ -371,6 +374,7 @@ void Tklimamenue::showModel()
     SimButton->setEnabled(state.fileButton);
     LabelKlimadatei->setVisible(fileModel);
     LabelKlimadatei->setText(qt(climateFileLabel(p.climateCoupling, language())));
+    LabelKlimadatei->setToolTip(qt(p.climateCoupling.fileName));
 
     regionGroup_->setVisible(!stationModel);
     stationGroup_->setVisible(stationModel);
@@ -546,6 +550,11 @@ void Tklimamenue::klima_simClick()
 void Tklimamenue::reimportAfterLoad()
 {
     if (project().klimaModell != kFileModel) return;
+    // One dialog at a time: the building file's read-again or a message may be open.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(kReimportRetryMs, this, &Tklimamenue::reimportAfterLoad);
+        return;
+    }
     const bool modified = project().modified;
     reimport_ = true;
     klima_simClick();

@@ -1,5 +1,6 @@
 #include "files/ui/building_file_dialog.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -8,6 +9,10 @@
 #include "files/ui/tdlgsimulation.h"
 
 namespace talp {
+
+namespace {
+constexpr int kReimportRetryMs = 200;
+}  // namespace
 
 BuildingFileDialog::BuildingFileDialog(ShellContext& context, Thlkmenue& window)
     : QObject(&window), context_(context), window_(window)
@@ -33,6 +38,11 @@ void BuildingFileDialog::reimportAfterLoad()
 {
     Project& project = context_.project();
     if (project.HlkModus == "quasistat") return;
+    // One dialog at a time: the climate file's read-again or a message may be open.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(kReimportRetryMs, this, &BuildingFileDialog::reimportAfterLoad);
+        return;
+    }
     const bool modified = project.modified;
     reimport_ = true;
     window_.hlk_sim->click();

@@ -16,6 +16,8 @@
 #include "climate/ui/map_image.h"
 #include "climate/ui/tklimamenue.h"
 #include "climate/ui/tplzsuchedlg.h"
+#include "core/ui/thlkmenue.h"
+#include "files/ui/building_file_dialog.h"
 #include "files/ui/tdlgsimulation.h"
 #include "tests/files/ui/coupling_files.h"
 #include "tests/shell/message_catcher.h"
@@ -37,6 +39,7 @@ private slots:
     void peakMonthTypedAsNumberAndDayBeyondTheMonth();
     void fileModelTakesTheFileOrFallsBackToTheRegion();
     void loadedFileModelConfirmsItsFileByTheTimer();
+    void loadedClimateAndBuildingFilesAreConfirmedOneAfterTheOther();
 };
 
 namespace {
@@ -365,6 +368,41 @@ void ClimateWindowTest::loadedFileModelConfirmsItsFileByTheTimer()
     QVERIFY(window.klima_sim->isChecked());
     QCOMPARE(window.LabelKlimadatei->text(), QStringLiteral("Klimadatei: station.txt"));
     QVERIFY(!f.project().modified);
+}
+
+void ClimateWindowTest::loadedClimateAndBuildingFilesAreConfirmedOneAfterTheOther()
+{
+    QTemporaryDir folder;
+    const QString climateFile = writeHourlyFile(folder, QStringLiteral("klima.txt"), 4, climateLine);
+    const QString buildingFile = writeHourlyFile(folder, QStringLiteral("gebaeude.txt"), 4, buildingLine);
+    InstalledFixture f;
+    Tklimamenue climate(f.context);
+    Thlkmenue hvac(f.context);
+    attachBuildingFileDialog(hvac, f.context);
+    Project& p = f.project();
+    p.lastClimateCoupling = defaultClimateCoupling();
+    p.lastClimateCoupling.fileName = climateFile.toStdString();
+    p.klimaModell = std::string(kFileModel);
+    p.buildingCoupling.fileName = buildingFile.toStdString();
+    p.HlkModus = "sim";
+    f.clearFlags();
+    int dialogsAtOnce = 0;
+    MessageCatcher catcher([&](QWidget*) {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto open = std::count_if(windows.begin(), windows.end(), [](QWidget* w) {
+            return qobject_cast<TDlgSimulation*>(w) && w->isVisible();
+        });
+        dialogsAtOnce = std::max(dialogsAtOnce, int(open));
+        return false;
+    });
+    emit f.context.projectReplaced();
+    QTRY_VERIFY_WITH_TIMEOUT(p.climateCoupling.valid && p.buildingCoupling.valid, 8000);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(dialogsAtOnce, 1);
+    QVERIFY(catcher.texts.isEmpty());
+    QCOMPARE(p.klimaModell, std::string(kFileModel));
+    QCOMPARE(p.HlkModus, std::string("sim"));
+    QVERIFY(!p.modified);
 }
 
 QTEST_MAIN(ClimateWindowTest)
