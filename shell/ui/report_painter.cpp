@@ -74,9 +74,7 @@ public:
 private:
     void drawRuns(const ReportLine& line, const QFontMetrics& metrics)
     {
-        QString whole;
-        for (const ReportRun& run : line.runs) whole += qt(run.text);
-        int x = line.centred ? rounded(device_.width() * 0.5) - rounded(metrics.horizontalAdvance(whole) * 0.5)
+        int x = line.centred ? rounded(device_.width() * 0.5) - rounded(metrics.horizontalAdvance(qt(line.text())) * 0.5)
                              : kReportLeftMargin;
         for (const ReportRun& run : line.runs) {
             const QString text = qt(run.text);

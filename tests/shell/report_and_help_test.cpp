@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QSet>
@@ -77,6 +78,7 @@ private slots:
     void onePipeReportHasNoSpacingAndAHopelessPaybackPrintsDashes();
     void englishReportPrintsTheEnglishTexts();
     void aReportThatCannotBeWrittenIsReported();
+    void aSmallPageCarriesTheReportOnOverFurtherPages();
     void pdfCommandCalculatesFirstThroughTheWaitWindow();
     void formPictureFillsThePageWidth();
     void commandLineWritesTheReportOfAProjectOrThePresets();
@@ -136,6 +138,26 @@ void ReportAndHelpTest::aReportThatCannotBeWrittenIsReported()
 {
     CalculatedSession s;
     QVERIFY(!writeReportPdf(sessionReport(s.session), QStringLiteral("/no/such/folder/report.pdf")));
+}
+
+void ReportAndHelpTest::aSmallPageCarriesTheReportOnOverFurtherPages()
+{
+    CalculatedSession s;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("a6.pdf"));
+    {
+        QPdfWriter a6(file);
+        a6.setResolution(600);
+        a6.setPageSize(QPageSize(QPageSize::A6));
+        QVERIFY(drawProjectReport(sessionReport(s.session), a6));
+    }
+    const QString text = pdfText(file);
+    QVERIFY(pages(text).size() > 2);
+    // Nothing is lost at a page's foot or its right edge: the last input, and the offset
+    // footnote broken over several lines.
+    QVERIFY(text.contains(QStringLiteral("Energiepreisinflation: 5.00 %")));
+    QVERIFY(text.contains(QStringLiteral("Außenluft")));
+    QVERIFY(text.contains(QStringLiteral("Betriebsdauer: 4000 h/a")));
 }
 
 void ReportAndHelpTest::pdfCommandCalculatesFirstThroughTheWaitWindow()
