@@ -1,11 +1,16 @@
 #include "cli/commands.h"
 
+#include "cli/climate_options.h"
+#include "files/hourly_file.h"
+
 namespace talp::cli {
 
 CalculationRequest calculationRequest(int day)
 {
     CalculationRequest request;
     request.day = day;
+    // Relative names of coupled files are installation files (the region and station climates).
+    request.openHourlyFile = hourlyFileOpener(&cliInstallation());
     return request;
 }
 

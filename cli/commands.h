@@ -24,6 +24,10 @@ int stationsCommand(Arguments& args);  // stations_command.cpp
 int optimiseCommand(Arguments& args);  // optimise_command.cpp
 int exportAnnualCommand(Arguments& args);  // export_annual_command.cpp
 int exportDailyCommand(Arguments& args);   // export_daily_command.cpp
+int dumpCommand(Arguments& args);          // dump_command.cpp
+int newCommand(Arguments& args);           // new_command.cpp
+int upgradeCommand(Arguments& args);       // upgrade_command.cpp
+int climateFileCommand(Arguments& args);   // climate_file_command.cpp
 
 // Shared by the commands.
 inline double num(long double v) { return static_cast<double>(v); }
@@ -31,7 +35,7 @@ inline double num(long double v) { return static_cast<double>(v); }
 // would see when it fails.
 // `economics` runs after a successful full year.
 void calculate(const Project& project, SimulationResults& results, int day, const EconomicsHook& economics = {});
-// The hooks a command-line calculation uses (the hourly file reader once it exists).
+// The hooks a command-line calculation uses (the hourly file reader of the installation).
 CalculationRequest calculationRequest(int day);
 
 }  // namespace talp::cli

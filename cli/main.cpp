@@ -11,7 +11,12 @@ namespace {
 
 // One row per command; a new command adds its row here and its own file.
 constexpr std::array kCommands{
-    Command{"run", runCommand, "run [name=value ...] [--json]        full year, annual summary"},
+    Command{"run", runCommand, "run [PROJECT.tlp] [name=value ...] [--json]   full year, annual summary"},
+    Command{"dump", dumpCommand, "dump PROJECT.tlp                     every field of the project record as JSON"},
+    Command{"new", newCommand, "new OUT.tlp [name=value ...]         a project file of the defaults"},
+    Command{"upgrade", upgradeCommand, "upgrade FILE                         an older project file to TALP 1.00"},
+    Command{"climate-file", climateFileCommand,
+            "climate-file FILE [--format F] [--header N]   check a climate file, its sine parameters"},
     Command{"day", dayCommand, "day D [--hour H] [name=value ...] [--json]   the day arrays of day D"},
     Command{"params", paramsCommand, "params                               the parameters with bounds"},
     Command{"plz", plzCommand, "plz CODE [--json]                    the climate region of a postal code"},

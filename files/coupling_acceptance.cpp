@@ -49,3 +49,24 @@ CouplingAcceptance acceptCoupling(Project& project, CouplingKind kind, const Cou
 }
 
 }  // namespace talp
+
+namespace talp {
+
+std::string CouplingRefusal::text(Language language) const
+{
+    if (acceptance.result == CouplingAcceptance::Result::SyntaxError) return std::string(kFormatSyntaxError.in(language));
+    return acceptance.check.text(language);
+}
+
+std::optional<CouplingRefusal> reacceptLoadedCouplings(Project& project, bool climateFile, bool buildingFile,
+                                                       const Installation* installation)
+{
+    for (const CouplingKind kind : {CouplingKind::Climate, CouplingKind::Building}) {
+        if (!(kind == CouplingKind::Climate ? climateFile : buildingFile)) continue;
+        const CouplingAcceptance acceptance = acceptCoupling(project, kind, couplingChoiceOf(project, kind), installation);
+        if (!acceptance.accepted()) return CouplingRefusal{kind, acceptance};
+    }
+    return std::nullopt;
+}
+
+}  // namespace talp

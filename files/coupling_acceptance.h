@@ -4,6 +4,7 @@
 // passes replaces the coupling's settings; an accepted climate file also sets the sine
 // model's parameters from its monthly means.
 
+#include <optional>
 #include <string>
 
 #include "core/installation.h"
@@ -38,5 +39,24 @@ CouplingChoice couplingChoiceOf(const Project& project, CouplingKind kind);
 
 CouplingAcceptance acceptCoupling(Project& project, CouplingKind kind, const CouplingChoice& choice,
                                   const Installation* installation);
+
+}  // namespace talp
+
+namespace talp {
+
+// A coupled file of a loaded project that was not accepted again.
+struct CouplingRefusal {
+    CouplingKind kind;
+    CouplingAcceptance acceptance;
+    // The dialog's message: the format's syntax error or the file check's warning.
+    std::string text(Language language) const;
+};
+
+// Accepts the coupled files of a freshly loaded project again, as the coupling dialog's
+// re-import timer confirms them when the project is opened: the climate file with the
+// last accepted settings (its sine parameters are derived anew), the building file with
+// its own. The first refusal is returned; the windows would leave its dialog open.
+std::optional<CouplingRefusal> reacceptLoadedCouplings(Project& project, bool climateFile, bool buildingFile,
+                                                       const Installation* installation);
 
 }  // namespace talp

@@ -1,0 +1,43 @@
+#include <iostream>
+
+#include "cli/climate_options.h"
+#include "cli/commands.h"
+#include "core/numeric.h"
+#include "files/climate_file_sine.h"
+#include "files/coupling_acceptance.h"
+
+namespace talp::cli {
+
+// Checks a climate file as the coupling dialog does and prints the sine parameters the
+// climate window takes from it.
+int climateFileCommand(Arguments& args)
+{
+    if (args.positional.size() != 1) throw UsageError{"climate-file needs exactly one climate file"};
+    const CouplingChoice choice{args.positional[0], args.option("format").value_or("XXXXXXXXXAAAA.A"),
+                                args.intOption("header", 0, 100, 4)};
+    Project project;
+    const Installation& installation = cliInstallation();
+    const CouplingAcceptance acceptance = acceptCoupling(project, CouplingKind::Climate, choice, &installation);
+    if (!acceptance.accepted()) throw CommandFailure{CouplingRefusal{CouplingKind::Climate, acceptance}.text(Language::German)};
+
+    const auto sine = deriveClimateFileSine(project.climateCoupling, &installation);
+    if (!sine) throw CommandFailure{std::string(kCannotOpenFile.de)};
+    nlohmann::ordered_json months = nlohmann::ordered_json::array();
+    for (long double m : sine->monthlyMeans) months.push_back(num(m));
+    nlohmann::ordered_json out = {
+        {"file", choice.fileName},
+        {"monthlyMeans", months},
+        {"annualMean", num(sine->annualMean)},
+        {"amplitude", num(sine->amplitude)},
+        {"peakDay", sine->peakDay ? nlohmann::ordered_json(*sine->peakDay) : nlohmann::ordered_json(nullptr)},
+        {"max_monatsmittel", num(project.get(Param::max_monatsmittel))},
+        {"jahresmittel", num(project.get(Param::jahresmittel))},
+        {"min_monatsmittel", num(project.get(Param::min_monatsmittel))},
+        {"monat_sinusspitze", std::string(monthName(project.getInt(Param::monat_sinusspitze), false))},
+        {"tag_sinusspitze", project.getInt(Param::tag_sinusspitze)},
+    };
+    std::cout << out.dump(2) << "\n";
+    return 0;
+}
+
+}  // namespace talp::cli
