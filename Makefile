@@ -46,5 +46,20 @@ test-sanitize: deps
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer targets of the file readers, each run for FUZZ_SECONDS on its seed corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := project_record_fuzz hourly_file_fuzz
+
+fuzz: deps
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTALP_FUZZ=ON \
+	      -DTALP_BUILD_GUI=OFF -DTALP_BUILD_BENCH=OFF
+	cmake --build build-fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+	@for t in $(FUZZ_TARGETS); do \
+	    corpus=build-fuzz/corpus/$${t%_fuzz}; mkdir -p $$corpus; \
+	    echo "== $$t for $(FUZZ_SECONDS) s"; \
+	    build-fuzz/bin/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -print_final_stats=1 \
+	        $$corpus fuzz/corpus/$${t%_fuzz} || exit 1; \
+	done
+
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz
