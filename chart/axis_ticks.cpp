@@ -5,17 +5,21 @@
 
 namespace talp {
 
-namespace {
-constexpr double kMostTicks = 10;
-}
-
-double niceStep(double span)
+double niceStep(double span, int maxTicks)
 {
     if (!(span > 0) || !std::isfinite(span)) return 1;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(span / kMostTicks)));
+    const double most = std::max(1, maxTicks);
+    const double magnitude = std::pow(10.0, std::floor(std::log10(span / most)));
     for (double factor : {1.0, 2.0, 5.0})
-        if (span / (factor * magnitude) <= kMostTicks * (1 + 1e-9)) return factor * magnitude;
+        if (span / (factor * magnitude) <= most * (1 + 1e-9)) return factor * magnitude;
     return 10 * magnitude;
+}
+
+double fittingStep(double step, double span, int maxTicks)
+{
+    const double ticks = span / step;
+    const double most = std::max(1, maxTicks);
+    return ticks <= most ? step : step * std::ceil(ticks / most);
 }
 
 AxisRange roundedRange(double low, double high, double step)

@@ -1,11 +1,17 @@
 #pragma once
-// The arithmetic of automatic axes: a step of 1, 2 or 5 times a power of ten giving at most
-// ten labelled ticks, a data range rounded outwards to whole steps, and the decimals the
-// tick labels need.
+// The arithmetic of the axes: an automatic step of 1, 2 or 5 times a power of ten giving at
+// most the ticks whose labels fit the axis, a fixed step widened to a whole multiple where
+// its labels would not fit, a data range rounded outwards to whole steps, and the decimals
+// the tick labels need.
 
 namespace talp {
 
-double niceStep(double span);
+// At most `maxTicks` steps over the span (at least one).
+double niceStep(double span, int maxTicks = 10);
+
+// The fixed step, or its smallest whole multiple that gives at most `maxTicks` steps, so
+// that the labels of a narrow chart stay legible and still fall on the step's grid.
+double fittingStep(double step, double span, int maxTicks);
 
 struct AxisRange {
     double min, max;

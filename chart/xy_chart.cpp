@@ -19,7 +19,10 @@ namespace {
 
 // How close to a data point the mouse must be for it to count as hit.
 constexpr double kPickRadius = 6;
-constexpr double kMarkerSize = 5;
+constexpr double kMarkerSize = 3;
+// The room a tick label needs along the x and the y axis, pixels.
+constexpr double kLabelWidth = 45;
+constexpr double kLabelHeight = 22;
 
 }  // namespace
 
@@ -37,9 +40,22 @@ XyChart::XyChart(QWidget* parent)
     QChart* c = chart();
     c->setMargins(QMargins(4, 4, 4, 4));
     c->legend()->setAlignment(Qt::AlignBottom);
+    // Legend and tick labels a little smaller than the text around, so that three series
+    // names and a year's hour labels fit a chart of the windows' original size.
+    QFont small = c->legend()->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    c->legend()->setFont(small);
     c->addAxis(xAxis_, Qt::AlignBottom);
     c->addAxis(yAxis_, Qt::AlignLeft);
-    for (QValueAxis* axis : {xAxis_, yAxis_}) axis->setTickType(QValueAxis::TicksDynamic);
+    for (QValueAxis* axis : {xAxis_, yAxis_}) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setLabelsFont(small);
+    }
+
+    // A resized chart (or new tick labels) changes the plot: the steps follow its room.
+    connect(c, &QChart::plotAreaChanged, this, [this] {
+        if (std::pair(ticksAlong(Qt::Horizontal), ticksAlong(Qt::Vertical)) != ticks_) rescale();
+    });
 
     zoomRectangle_->setPen(QPen(Qt::black, 1, Qt::DashLine));
     zoomRectangle_->setZValue(100);
@@ -66,11 +82,11 @@ void XyChart::setAxisTitles(const QString& x, const QString& y)
 
 void XyChart::setLegendVisible(bool visible) { chart()->legend()->setVisible(visible); }
 
-void XyChart::setXRange(double min, double max)
+void XyChart::setXRange(double min, double max) { setXRange(min, max, xScale_.step); }
+
+void XyChart::setXRange(double min, double max, double step)
 {
-    xScale_.automaticRange = false;
-    xScale_.min = std::min(min, max);
-    xScale_.max = std::max(min, max);
+    xScale_ = AxisScale{false, std::min(min, max), std::max(min, max), step};
     rescale();
 }
 
@@ -184,36 +200,55 @@ double XyChart::xMax() const { return xAxis_->max(); }
 double XyChart::yMin() const { return yAxis_->min(); }
 double XyChart::yMax() const { return yAxis_->max(); }
 
+int XyChart::ticksAlong(Qt::Orientation orientation) const
+{
+    QRectF plot = chart()->plotArea();
+    // Before the first layout the plot is estimated from the widget.
+    if (plot.width() < 1 || plot.height() < 1) plot = QRectF(rect()).adjusted(60, 40, -20, -70);
+    const double room = orientation == Qt::Horizontal ? plot.width() / kLabelWidth : plot.height() / kLabelHeight;
+    return std::clamp(static_cast<int>(room), 2, 10);
+}
+
 void XyChart::rescale()
 {
-    double lowX = std::numeric_limits<double>::infinity(), highX = -lowX, lowY = lowX, highY = -lowX;
+    const double infinity = std::numeric_limits<double>::infinity();
+    double lowX = infinity, highX = -infinity;
     for (const Series& series : series_)
         for (const QPointF& p : series.points) {
             lowX = std::min(lowX, p.x());
             highX = std::max(highX, p.x());
+        }
+    if (lowX > highX) lowX = highX = 0;
+    ticks_ = {ticksAlong(Qt::Horizontal), ticksAlong(Qt::Vertical)};
+    applyScale(xAxis_, xScale_, lowX, highX, ticks_.first);
+
+    // An automatic y range follows the points within the x range shown, so that a zoomed
+    // day fills the plot's height.
+    double lowY = infinity, highY = -infinity;
+    for (const Series& series : series_)
+        for (const QPointF& p : series.points) {
+            if (p.x() < xMin() || p.x() > xMax()) continue;
             lowY = std::min(lowY, p.y());
             highY = std::max(highY, p.y());
         }
-    if (lowX > highX) lowX = highX = 0;
     if (lowY > highY) lowY = highY = 0;
-    applyScale(xAxis_, xScale_, lowX, highX);
-    applyScale(yAxis_, yScale_, lowY, highY);
+    applyScale(yAxis_, yScale_, lowY, highY, ticks_.second);
     placeZoomRectangle();
 }
 
-void XyChart::applyScale(QValueAxis* axis, const AxisScale& scale, double dataMin, double dataMax)
+void XyChart::applyScale(QValueAxis* axis, const AxisScale& scale, double dataMin, double dataMax, int maxTicks)
 {
     double min = scale.min, max = scale.max;
-    double step = scale.step > 0 ? scale.step : 0;
+    double step = scale.step;
     if (scale.automaticRange) {
-        if (step == 0) step = niceStep(dataMax - dataMin);
+        if (step <= 0) step = niceStep(dataMax - dataMin, maxTicks);
         const AxisRange range = roundedRange(dataMin, dataMax, step);
         min = range.min;
         max = range.max;
     } else if (max <= min) {
         max = min + 1;
     }
-    if (step == 0) step = niceStep(max - min);
+    step = step > 0 ? fittingStep(step, max - min, maxTicks) : niceStep(max - min, maxTicks);
     // The axis lays out its ticks after every change: a wide range with the narrow step of
     // a zoomed view would briefly mean hundreds of tick labels, so the coarser of the two
     // steps is always in place first.

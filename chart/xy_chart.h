@@ -40,8 +40,10 @@ struct ChartMouseEvent {
     std::optional<ChartPoint> hit;    // the nearest data point within a few pixels
 };
 
-// The range and step of one axis. An automatic range follows the data, rounded outwards to
-// the step; an automatic step gives at most ten labelled ticks.
+// The range and step of one axis. An automatic range follows the data (on the y axis the
+// data within the x range shown), rounded outwards to the step; an automatic step gives as
+// many labelled ticks as the plot has room for, at most ten, and a fixed step too dense for
+// the room is widened to a whole multiple of itself.
 struct AxisScale {
     bool automaticRange = true;
     double min = 0, max = 1;
@@ -59,6 +61,8 @@ public:
     void setLegendVisible(bool visible);
 
     void setXRange(double min, double max);
+    // Range and step in one redraw, as a zoom sets them (step 0: automatic).
+    void setXRange(double min, double max, double step);
     void setYRange(double min, double max);
     void setXAutoRange();
     void setYAutoRange();
@@ -123,12 +127,14 @@ private:
     QXYSeries* newPiece(const Series& series, bool inLegend);
     void dropPieces(Series& series);
     void rescale();
-    void applyScale(QValueAxis* axis, const AxisScale& scale, double dataMin, double dataMax);
+    void applyScale(QValueAxis* axis, const AxisScale& scale, double dataMin, double dataMax, int maxTicks);
+    int ticksAlong(Qt::Orientation orientation) const;
     void placeZoomRectangle();
 
     QValueAxis* xAxis_;
     QValueAxis* yAxis_;
     AxisScale xScale_, yScale_;
+    std::pair<int, int> ticks_{10, 10};  // the most ticks along x and y the plot has room for
     std::vector<Series> series_;
     QGraphicsRectItem* zoomRectangle_;
     std::optional<std::pair<double, double>> zoomSpan_;

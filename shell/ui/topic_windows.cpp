@@ -10,6 +10,8 @@
 #include "core/ui/tewtmenue.h"
 #include "core/ui/thlkmenue.h"
 #include "evaluation/ui/tkostenmenue.h"
+#include "evaluation/ui/tjahreswmenue.h"
+#include "evaluation/ui/ttageswmenue.h"
 #include "files/ui/building_file_dialog.h"
 
 namespace talp {
@@ -41,6 +43,8 @@ const std::map<Topic, Factory>& registry()
         {Topic::Klima, make<Tklimamenue>},
         {Topic::Hlk, makeHvacWindow},
         {Topic::Kosten, make<Tkostenmenue>},
+        {Topic::Jahr, make<Tjahreswmenue>},
+        {Topic::Tag, make<Ttageswmenue>},
     };
     return windows;
 }

@@ -45,6 +45,11 @@ private slots:
         QCOMPARE(talp::niceStep(24), 5.0);
         QCOMPARE(talp::niceStep(1.5), 0.2);
         QCOMPARE(talp::niceStep(0), 1.0);
+        QCOMPARE(talp::niceStep(24, 4), 10.0);
+        // A fixed step too dense for a narrow chart is widened to a whole multiple.
+        QCOMPARE(talp::fittingStep(800, 8759, 11), 800.0);
+        QCOMPARE(talp::fittingStep(800, 8759, 6), 1600.0);
+        QCOMPARE(talp::fittingStep(800, 8759, 3), 3200.0);
         QCOMPARE(talp::tickDecimals(0.2), 1);
         QCOMPARE(talp::tickDecimals(0.05), 2);
         QCOMPARE(talp::tickDecimals(800), 0);
@@ -65,10 +70,22 @@ private slots:
         chart.setXRange(1, 8760);
         chart.setXStep(800);
         const int s = chart.addSeries("a", Qt::red);
-        chart.setPoints(s, {{-50, 3}, {9000, 40}});
+        chart.setPoints(s, {{100, 3}, {8000, 40}});
         QCOMPARE(chart.xMin(), 1.0);
         QCOMPARE(chart.xMax(), 8760.0);
         QVERIFY(chart.yMin() <= 3 && chart.yMax() >= 40);
+    }
+
+    void automaticYRangeFollowsThePointsShown()
+    {
+        XyChart chart;
+        chart.resize(600, 400);
+        const int s = chart.addSeries("a", Qt::red);
+        chart.setPoints(s, {{1, -20}, {5, 2}, {6, 4}, {100, 50}});
+        QVERIFY(chart.yMin() <= -20 && chart.yMax() >= 50);
+        chart.setXRange(4, 7);
+        QVERIFY(chart.yMin() >= 0 && chart.yMin() <= 2);
+        QVERIFY(chart.yMax() >= 4 && chart.yMax() <= 6);
     }
 
     void lineIsBrokenWhereTheExchangerWasOff()
@@ -159,12 +176,10 @@ private slots:
         chart.setPoints(b, outlet);
         chart.grab();
         const qint64 draw = timer.restart();
-        chart.setXRange(4000, 4100);
-        chart.setXStep(0);
+        chart.setXRange(4000, 4100, 0);
         chart.grab();
         const qint64 zoom = timer.restart();
-        chart.setXRange(1, 8760);
-        chart.setXStep(800);
+        chart.setXRange(1, 8760, 800);
         chart.grab();
         const qint64 reset = timer.elapsed();
         qInfo("8760 h x 2 series: draw %lld ms, zoom %lld ms, reset %lld ms", draw, zoom, reset);
