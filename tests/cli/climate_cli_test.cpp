@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "tests/cli/talp_cli_process.h"
@@ -44,6 +45,26 @@ TEST(CliStations, ListsEveryStationWithItsIndex)
     bool berlin = false;
     for (const auto& s : list) berlin = berlin || s["name"] == "Berlin-Tempelhof, Deutschland";
     EXPECT_TRUE(berlin);
+}
+
+// A region or a station brings its hourly year: the outdoor extremes are the file's, not
+// the sine's, and the sine parameters given on the command line give way to the region's.
+TEST(CliClimate, RunsOnTheRegionAndStationClimates)
+{
+    const testing::CliResult region4 = runTalpCli("run klima=region klimaregion=4 --json");
+    ASSERT_EQ(region4.exitCode, 0) << region4.out;
+    const nlohmann::json four = json(region4);
+    EXPECT_NE(four["MaxOutdoorTemp"].get<double>(), 24.0);  // the default sine: 18 °C + 6 K
+    EXPECT_GT(four["MaxOutdoorTemp"].get<double>(), 20);
+    EXPECT_LT(four["MinOutdoorTemp"].get<double>(), 0);
+    // Only one decimal in the file.
+    EXPECT_NEAR(four["MaxOutdoorTemp"].get<double>() * 10, std::round(four["MaxOutdoorTemp"].get<double>() * 10), 1e-6);
+    EXPECT_EQ(json(runTalpCli("run klimaregion=4 jahresmittel=20 max_monatsmittel=30 --json")), four);
+    EXPECT_NE(json(runTalpCli("run klima=region klimaregion=7 --json"))["HeatingEnergy"], four["HeatingEnergy"]);
+
+    const testing::CliResult station = runTalpCli("run klima=euro station=0 --json");
+    ASSERT_EQ(station.exitCode, 0) << station.out;
+    EXPECT_NE(json(station)["MaxOutdoorTemp"], four["MaxOutdoorTemp"]);
 }
 
 TEST(CliClimate, RejectsChoicesItCannotUse)
