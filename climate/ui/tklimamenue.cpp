@@ -595,6 +595,18 @@ void Tklimamenue::EuroMapMouseDown(QPoint pixel)
     stationChosen(*index);
 }
 
+void Tklimamenue::showEvent(QShowEvent* event)
+{
+    TopicWindow::showEvent(event);
+    // The window opens on the model's own control: its button, or the station list.
+    const std::string& key = project().klimaModell;
+    QWidget* focus = key == kStationModel ? static_cast<QWidget*>(AuswKlimastation)
+                   : key == kRegionModel  ? klima_region
+                   : key == kSineModel    ? klima_sin
+                   : key == kFileModel    ? klima_sim : nullptr;
+    if (focus) focus->setFocus();
+}
+
 void Tklimamenue::hideEvent(QHideEvent* event)
 {
     rememberClimateSelections(project(), climate().remembered);

@@ -73,6 +73,7 @@ public:
     ParamSpinBox* input(Param id) const { return inputs_.box(id); }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
