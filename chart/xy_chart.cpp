@@ -1,5 +1,6 @@
 #include "chart/xy_chart.h"
 
+#include <QGraphicsLayout>
 #include <QGraphicsRectItem>
 #include <QLabel>
 #include <QLegendMarker>
@@ -38,7 +39,11 @@ XyChart::XyChart(QWidget* parent)
     setMinimumSize(240, 160);
 
     QChart* c = chart();
-    c->setMargins(QMargins(4, 4, 4, 4));
+    // The plot takes the whole widget: no rounded card inside it.
+    setFrameShape(QFrame::NoFrame);
+    c->layout()->setContentsMargins(0, 0, 0, 0);
+    c->setBackgroundRoundness(0);
+    c->setMargins(QMargins(4, 4, 8, 2));
     c->legend()->setAlignment(Qt::AlignBottom);
     // Legend and tick labels a little smaller than the text around, so that three series
     // names and a year's hour labels fit a chart of the windows' original size.

@@ -71,6 +71,7 @@ Ttageswmenue::Ttageswmenue(ShellContext& context, QWidget* parent) : TopicWindow
         auto* group = new QGroupBox(this);
         auto* row = g == Diagramm ? static_cast<QBoxLayout*>(new QVBoxLayout(group)) : new QHBoxLayout(group);
         row->setContentsMargins(6, 2, 6, 4);
+        row->setSpacing(2);
         groups_.push_back(group);
     }
     const auto place = [this](int group, QWidget* control) {
@@ -129,11 +130,13 @@ Ttageswmenue::Ttageswmenue(ShellContext& context, QWidget* parent) : TopicWindow
         labels_.push_back(label);
     }
     figures->addSpacing(6);
-    figures->addWidget(groups_[Diagramm]);
+    for (int g : {Berechnung, Ausgabe}) figures->addWidget(groups_[static_cast<std::size_t>(g)]);
     figures->addStretch(1);
 
+    // The day's choice and the diagram's above, the figures and the actions beside the
+    // chart: the legend of three curves needs the chart's width.
     auto* controls = new QHBoxLayout;
-    for (int g : {Monat, Tag, Stunde, Berechnung, Ausgabe}) controls->addWidget(groups_[static_cast<std::size_t>(g)]);
+    for (int g : {Monat, Tag, Stunde, Diagramm}) controls->addWidget(groups_[static_cast<std::size_t>(g)]);
     controls->addStretch(1);
     auto* middle = new QHBoxLayout;
     middle->addWidget(xyGraph1, 1);
