@@ -12,6 +12,7 @@
 
 #include "core/numeric.h"
 #include "core/scroll_bar.h"
+#include "core/ui/groundwater_picture.h"
 #include "core/ui/up_down_buttons.h"
 #include "shell/ui/qt_text.h"
 
@@ -94,12 +95,12 @@ Terdemenue::Terdemenue(ShellContext& context, QWidget* parent)
     connect(Grundwassertiefe2, &UpDownButtons::stepped, this, &Terdemenue::stepGroundwater);
     LabelAbsGrund = new QLabel(groundwaterGroup_);
     LabelAbsGrund->setObjectName(QStringLiteral("LabelAbsGrund"));
-    LabelAbsGrund->setMinimumWidth(120);
+    picture_ = new GroundwaterPicture(LabelAbsGrund, groundwaterGroup_);
     water->addWidget(inputs_.caption(Param::Grundwassertiefe));
     water->addWidget(depth);
     water->addWidget(Grundwassertiefe2);
-    water->addWidget(LabelAbsGrund);
     water->addStretch(1);
+    water->addWidget(picture_);
 
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(soilGroup_);
@@ -162,6 +163,7 @@ void Terdemenue::showLabels()
         labels_[static_cast<std::size_t>(s.which)]->setText(
             qt(soilValueLabel(s.which, project().get(s.input), language())));
     LabelAbsGrund->setText(qt(groundwaterLabel(project().get(Param::Grundwassertiefe), language())));
+    picture_->setDepths(project().get(Param::verlegungstiefe), project().get(Param::Grundwassertiefe));
 }
 
 void Terdemenue::inputEdited(Param id, long double value)

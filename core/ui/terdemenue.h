@@ -15,6 +15,7 @@ class QScrollBar;
 
 namespace talp {
 
+class GroundwaterPicture;
 class UpDownButtons;
 
 class Terdemenue : public TopicWindow {
@@ -53,6 +54,7 @@ private:
     QGroupBox* soilGroup_ = nullptr;
     QGroupBox* groundwaterGroup_ = nullptr;
     QLabel* soilTypeCaption_ = nullptr;
+    GroundwaterPicture* picture_ = nullptr;
 };
 
 }  // namespace talp
