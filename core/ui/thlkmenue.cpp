@@ -172,6 +172,13 @@ Thlkmenue::Slot Thlkmenue::addSlot(QWidget* control, QWidget* parent)
     return slot;
 }
 
+void Thlkmenue::showEvent(QShowEvent* event)
+{
+    TopicWindow::showEvent(event);
+    showFanDisplay();
+    (hlk_sim->isChecked() ? hlk_sim : hlk_quasistat)->setFocus();
+}
+
 bool Thlkmenue::inputShown(Param id) const
 {
     const auto found = inputSlots_.find(id);

@@ -48,6 +48,11 @@ public:
     QLineEdit* druckabfallPa_Ges = nullptr;
     QLabel* footnote = nullptr;
 
+protected:
+    // Coming up, the window shows the fan values of the current pipes and gives the focus
+    // to the checked building mode.
+    void showEvent(QShowEvent* event) override;
+
 private:
     // A control that a ventilation file can replace: the control, or "aus Datei" in its
     // place.
