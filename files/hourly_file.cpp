@@ -74,8 +74,10 @@ bool HourlyLineReader::readLine(HourlyValues& values)
     std::string line;
     ++lineNumber_;
     if (!source_.next(line)) return false;
-    const int count = record_.columnCount < 0 ? 0 : record_.columnCount;
-    return convertLine(line, record_.columns.data(), count, values);
+    // A record without columns (or with more than there are) comes from a damaged file:
+    // nothing can be read with it.
+    if (record_.columnCount < 1 || record_.columnCount > kMaxColumns) return false;
+    return convertLine(line, record_.columns.data(), record_.columnCount, values);
 }
 
 HourlyFileOpener hourlyFileOpener(const Installation* installation)

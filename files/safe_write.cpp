@@ -39,7 +39,10 @@ bool mayReplaceFile(const fs::path& path)
 
 std::optional<std::string> replaceFileSafely(const fs::path& path, std::span<const std::uint8_t> content)
 {
-    if (!mayReplaceFile(path)) return "the file is read-only: " + path.string();
+    if (!mayReplaceFile(path)) {
+        std::error_code ec;
+        return (fs::exists(path, ec) ? "the file is read-only: " : "the folder cannot be written: ") + path.string();
+    }
     const fs::path target = targetOf(path);
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();

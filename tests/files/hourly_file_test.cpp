@@ -138,6 +138,11 @@ TEST(HourlyFileReader, OpenerReadsTheRecordsFileLineByLine)
         ASSERT_EQ(v[0], h / 10.0L) << h;
     }
     EXPECT_FALSE(reader->readLine(v));  // past the year
+    // A record from a damaged project file, without columns, reads nothing.
+    CouplingRecord damaged = climateRecord(file);
+    damaged.columnCount = 0;
+    EXPECT_FALSE(hourlyFileOpener(nullptr)(damaged)->readLine(v));
+    EXPECT_EQ(checkHourlyFile(damaged, nullptr).line, 5);
     EXPECT_FALSE(hourlyFileOpener(nullptr)(climateRecord(dir / "gone.txt")));
 }
 
