@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
 #include <QWidget>
@@ -35,6 +36,15 @@ void ActivationWatch::follow(QMdiSubWindow* frame)
     connect(frame, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
         if (!before.testFlag(Qt::WindowActive) && now.testFlag(Qt::WindowActive)) activatedAgain();
     });
+    // Another child window made active counts as work elsewhere, however it was chosen.
+    if (QMdiArea* area = frame->mdiArea()) {
+        disconnect(area, &QMdiArea::subWindowActivated, this, nullptr);
+        connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+            if (!active) return;
+            if (active != frame_) workedElsewhere_ = true;
+            else activatedAgain();
+        });
+    }
 }
 
 bool ActivationWatch::eventFilter(QObject* watched, QEvent* event)
