@@ -36,6 +36,8 @@ FanDisplay VentLstgUpdate(const Project& p)
                                            p.get(Param::rohrlnge), flow);
     const auto shown = [](long double v) { return KuerzeDezimalen(formatGeneral(v)); };
     FanDisplay d;
+    // Without air flow the fan stands still: no pressure to overcome, no power.
+    if (flow == 0.0L) return {"0", "0", "0", "0"};
     d.ventilatorleistung = shown(fan.specificEnergy);
     d.ventilatorleistungW = shown(flow * fan.specificEnergy);
     d.druckabfallPam = shown(fan.pipePressureDrop / p.get(Param::rohrlnge));

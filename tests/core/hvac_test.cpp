@@ -33,7 +33,7 @@ TEST(FanEnergy, NoFlowNoFan)
     EXPECT_EQ(display.ventilatorleistung, "0");
     EXPECT_EQ(display.ventilatorleistungW, "0");
     EXPECT_EQ(display.druckabfallPam, "0");
-    EXPECT_EQ(display.druckabfallPa_Ges, "1");
+    EXPECT_EQ(display.druckabfallPa_Ges, "0");
     EXPECT_EQ(BerechneVentLstg(p, 2, 250, 50, 0).pipePressureDrop, 0);
 }
 
