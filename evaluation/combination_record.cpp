@@ -24,16 +24,16 @@ void writeGeometry(std::uint8_t* out, const Combination& c)
 
 }  // namespace
 
-RecordBytes encodeRecord(const CombinationRecord& record)
+CombinationBytes encodeRecord(const CombinationRecord& record)
 {
-    RecordBytes bytes{};
+    CombinationBytes bytes{};
     writeGeometry(bytes.data(), record.geometry);
     writeExtended(bytes.data() + kEnergy, record.energy);
     writeExtended(bytes.data() + kRate, record.internalRate);
     return bytes;
 }
 
-CombinationRecord decodeRecord(const RecordBytes& bytes)
+CombinationRecord decodeRecord(const CombinationBytes& bytes)
 {
     CombinationRecord r;
     std::uint32_t count = 0;

@@ -21,11 +21,11 @@ struct CombinationRecord {
     bool operator==(const CombinationRecord&) const = default;
 };
 
-using RecordBytes = std::array<std::uint8_t, kCombinationRecordSize>;
+using CombinationBytes = std::array<std::uint8_t, kCombinationRecordSize>;
 using CombinationKey = std::array<std::uint8_t, kCombinationKeySize>;
 
-RecordBytes encodeRecord(const CombinationRecord& record);
-CombinationRecord decodeRecord(const RecordBytes& bytes);
+CombinationBytes encodeRecord(const CombinationRecord& record);
+CombinationRecord decodeRecord(const CombinationBytes& bytes);
 
 // Two records describe the same geometry exactly when their keys are equal.
 CombinationKey keyOf(const Combination& combination);

@@ -46,7 +46,7 @@ void OptimisationFiles::close()
 namespace {
 bool writeRecord(std::FILE* file, const CombinationRecord& record)
 {
-    const RecordBytes bytes = encodeRecord(record);
+    const CombinationBytes bytes = encodeRecord(record);
     return file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
 }
 }  // namespace
@@ -64,7 +64,7 @@ std::optional<std::vector<CombinationRecord>> readCombinationRecords(const fs::p
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
     std::vector<CombinationRecord> records;
-    RecordBytes bytes{};
+    CombinationBytes bytes{};
     while (in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
         records.push_back(decodeRecord(bytes));
     if (in.bad()) return std::nullopt;
@@ -76,7 +76,7 @@ std::optional<CombinationRecord> readCombinationRecord(const fs::path& file, lon
     std::ifstream in(file, std::ios::binary);
     if (!in || index < 0) return std::nullopt;
     in.seekg(static_cast<std::streamoff>(index) * static_cast<std::streamoff>(kCombinationRecordSize));
-    RecordBytes bytes{};
+    CombinationBytes bytes{};
     if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) return std::nullopt;
     return decodeRecord(bytes);
 }

@@ -12,6 +12,7 @@
 #include "evaluation/ui/tkostenmenue.h"
 #include "evaluation/ui/tjahreswmenue.h"
 #include "evaluation/ui/ttageswmenue.h"
+#include "evaluation/ui/toptmenue.h"
 #include "files/ui/building_file_dialog.h"
 
 namespace talp {
@@ -45,6 +46,7 @@ const std::map<Topic, Factory>& registry()
         {Topic::Kosten, make<Tkostenmenue>},
         {Topic::Jahr, make<Tjahreswmenue>},
         {Topic::Tag, make<Ttageswmenue>},
+        {Topic::Optimum, make<Toptmenue>},
     };
     return windows;
 }

@@ -77,7 +77,7 @@ TEST(OptimisationCatalogue, AShallowGroundwaterRefusesToStart)
 TEST(CombinationRecord, SixtyEightBytesLittleEndian)
 {
     const CombinationRecord record{Combination{3, 75, 400, 2, 1.5L, false}, 12345.5L, -99};
-    const RecordBytes bytes = encodeRecord(record);
+    const CombinationBytes bytes = encodeRecord(record);
     EXPECT_EQ(bytes.size(), 68u);
     EXPECT_EQ(bytes[0], 3);
     EXPECT_EQ(bytes[1] | bytes[2] | bytes[3], 0);

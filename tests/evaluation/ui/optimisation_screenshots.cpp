@@ -1,0 +1,115 @@
+// Renders the optimisation window after a real search in German and English into PNG
+// files for looking at them, with its options dialog, the progress dialog during the
+// search and the combination view:
+//
+//     optimisation_screenshots <output folder>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "chart/xy_chart.h"
+#include "evaluation/ui/tewtparameter.h"
+#include "evaluation/ui/toptberechnungdlg.h"
+#include "evaluation/ui/toptdetailsdlg.h"
+#include "evaluation/ui/toptmenue.h"
+#include "files/hourly_file.h"
+
+namespace {
+
+using namespace talp;
+
+void save(QWidget* widget, const QString& folder, const QString& name)
+{
+    widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+// Two to four pipes of 20 to 75 m, 150 to 400 mm, 1 to 3 m deep: a cloud of a few hundred
+// combinations, of which the first 60 are searched.
+OptimisationOptions pictureRanges()
+{
+    OptimisationOptions o;
+    o.range(CatalogueParam::PipeCount) = {1, 3};
+    o.range(CatalogueParam::Length) = {4, 7};
+    o.range(CatalogueParam::Diameter) = {4, 8};
+    o.range(CatalogueParam::Spacing) = {2, 4};
+    o.range(CatalogueParam::Depth) = {2, 4};
+    return o;
+}
+
+void shoot(Language language, const QString& folder)
+{
+    const QString suffix = language == Language::English ? QStringLiteral("_en") : QStringLiteral("_de");
+    QTemporaryDir files;
+    Session session(locateInstallationOfRunningProgram(nullptr));
+    session.installation.writableDir = files.path().toStdString();
+    session.openHourlyFile = hourlyFileOpener(&session.installation);
+    session.languageState.language = language;
+    ShellContext context(session);
+    for (const TopicSpec& t : topicTable()) context.setTopicAvailable(t.id, true);
+
+    Toptmenue window(context);
+    window.setOptions(pictureRanges());
+    window.drawSeed = [] { return std::uint64_t{7}; };
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return;
+
+    QTimer::singleShot(100, [&] {
+        window.optdetailsdlg->showOptions(window.options());
+        window.optdetailsdlg->show();
+        QTest::qWait(50);
+        save(window.optdetailsdlg, folder, QStringLiteral("optdetailsdlg") + suffix);
+        window.optdetailsdlg->hide();
+    });
+    QTest::qWait(300);
+
+    // The progress dialog while it runs, then Stop after 60 combinations.
+    bool shotProgress = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()); box && box != window.OptBerechnungDlg) {
+            box->accept();  // the information messages
+            return;
+        }
+        TOptBerechnungDlg& progress = *window.OptBerechnungDlg;
+        if (!progress.isVisible()) return;
+        const int done = progress.LabelAnzahl->text().toInt();
+        if (!shotProgress && done >= 10 && progress.Fortschritt->value() > 100) {
+            save(&progress, folder, QStringLiteral("optberechnungdlg") + suffix);
+            shotProgress = true;
+        }
+        if (done >= 60) progress.Abbrechen->click();
+    });
+    watch.start(10);
+    window.BtnNeuStarten->click();
+    watch.stop();
+    QTest::qWait(100);
+    save(&window, folder, QStringLiteral("optmenue") + suffix);
+
+    QTimer::singleShot(200, [&] {
+        save(window.EWTParameter, folder, QStringLiteral("ewtparameter") + suffix);
+        window.EWTParameter->reject();
+    });
+    window.BtnWirtschaftlich->click();
+    QTest::qWait(100);
+    window.resize(900, 560);
+    QTest::qWait(100);
+    save(&window, folder, QStringLiteral("optmenue_gross") + suffix);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+    shoot(Language::German, folder);
+    shoot(Language::English, folder);
+    return 0;
+}

@@ -1,0 +1,338 @@
+// The optimisation window with real searches over small ranges: the options dialog's
+// rules, the groundwater refusal, a seeded search of single pipes filling the chart, the
+// combination view and its taking over, the search without economic combinations, and
+// Stop between combinations with every committed record kept.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+#include "chart/xy_chart.h"
+#include "evaluation/optimisation_files.h"
+#include "evaluation/ui/tewtparameter.h"
+#include "evaluation/ui/toptberechnungdlg.h"
+#include "evaluation/ui/toptdetailsdlg.h"
+#include "evaluation/ui/toptmenue.h"
+#include "modal_answer.h"
+#include "tests/core/ui/window_fixture.h"
+
+using namespace talp;
+
+namespace {
+
+// Does `act` whenever a dialog of type Dialog is the active modal window.
+template <class Dialog>
+class WhenModal : public QObject {
+public:
+    explicit WhenModal(std::function<void(Dialog&)> act) : act_(std::move(act))
+    {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) act_(*dialog);
+        });
+        timer_.start(20);
+    }
+
+private:
+    std::function<void(Dialog&)> act_;
+    QTimer timer_;
+};
+
+OptimisationOptions singlePipes()
+{
+    // One pipe, 50 and 75 m, 300 and 400 mm, 2 m deep, fan before: four combinations.
+    OptimisationOptions o;
+    o.range(CatalogueParam::PipeCount) = {0, 0};
+    o.range(CatalogueParam::Length) = {6, 7};
+    o.range(CatalogueParam::Diameter) = {7, 8};
+    o.range(CatalogueParam::Depth) = {3, 3};
+    o.fan = FanPosition::Before;
+    return o;
+}
+
+struct OptimisationFixture : WindowFixture {
+    explicit OptimisationFixture(Language language = Language::German) : WindowFixture(language)
+    {
+        session.installation.writableDir = std::filesystem::path(utf8(files.path()));
+    }
+    OptimisationPaths paths() const { return OptimisationPaths::in(session.installation.writableDir); }
+    void prepare(Toptmenue& window, const OptimisationOptions& options)
+    {
+        window.setOptions(options);
+        window.drawSeed = [] { return std::uint64_t{20240607}; };
+        window.threads = 2;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    static std::string utf8(const QString& s) { return s.toStdString(); }
+
+    QTemporaryDir files;
+};
+
+}  // namespace
+
+class OptimisationWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void optionsDialogSwapsReversedRangesAndDisablesSpacingForSinglePipes();
+    void shallowGroundwaterRefusesToStart();
+    void seededSearchOfSinglePipesFillsTheChartAndEnablesShow();
+    void takingOverAsksToSaveAModifiedProject();
+    void searchWithoutEconomicCombinationsTellsSo();
+    void stopEndsTheSearchBetweenCombinationsAndKeepsTheRecords();
+};
+
+void OptimisationWindowTest::optionsDialogSwapsReversedRangesAndDisablesSpacingForSinglePipes()
+{
+    OptimisationFixture f(Language::English);
+    Toptdetailsdlg dialog(f.context);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Optimum - Options"));
+    QCOMPARE(dialog.MinRohrdurchmesser->count(), 14);
+    QCOMPARE(dialog.MaxAbszwRohren->itemText(6), QStringLiteral("7.5"));
+    dialog.showOptions(OptimisationOptions{});
+    QVERIFY(dialog.MinAbszwRohren->isEnabled());
+
+    // A maximum below the minimum, then a minimum above the maximum: the two change places.
+    dialog.MinRohrlaenge->setCurrentIndex(4);
+    dialog.MaxRohrlaenge->setCurrentIndex(2);
+    QCOMPARE(dialog.MinRohrlaenge->currentIndex(), 2);
+    QCOMPARE(dialog.MaxRohrlaenge->currentIndex(), 4);
+    dialog.MinRohrlaenge->setCurrentIndex(9);
+    QCOMPARE(dialog.MinRohrlaenge->currentIndex(), 4);
+    QCOMPARE(dialog.MaxRohrlaenge->currentIndex(), 9);
+
+    // One pipe only: there is no spacing to vary.
+    dialog.MaxRohranzahl->setCurrentIndex(0);
+    QCOMPARE(dialog.MinRohranzahl->currentIndex(), 0);
+    QVERIFY(!dialog.MinAbszwRohren->isEnabled());
+    QVERIFY(!dialog.MaxAbszwRohren->isEnabled());
+    dialog.MinRohranzahl->setCurrentIndex(3);  // swaps: 1 to 4 pipes
+    QCOMPARE(dialog.MaxRohranzahl->currentIndex(), 3);
+    QVERIFY(dialog.MinAbszwRohren->isEnabled());
+
+    // OK stores what the boxes show, Cancel leaves the settings as they were.
+    const OptimisationOptions before = singlePipes();
+    {
+        WhenModal<Toptdetailsdlg> cancel([](Toptdetailsdlg& d) {
+            d.MaxRohrlaenge->setCurrentIndex(10);
+            d.CancelBtn->click();
+        });
+        QCOMPARE(dialog.edit(before), before);
+    }
+    {
+        WhenModal<Toptdetailsdlg> ok([](Toptdetailsdlg& d) {
+            QVERIFY(!d.MinAbszwRohren->isEnabled());
+            d.Ventilatorposition->setCurrentIndex(2);
+            d.OKBtn->click();
+        });
+        OptimisationOptions expected = before;
+        expected.fan = FanPosition::After;
+        QCOMPARE(dialog.edit(before), expected);
+    }
+}
+
+void OptimisationWindowTest::shallowGroundwaterRefusesToStart()
+{
+    OptimisationFixture f;
+    f.project().setExact(Param::Grundwassertiefe, 0.5L);
+    Toptmenue window(f.context);
+    f.prepare(window, singlePipes());
+    ModalAnswer answer;
+    window.BtnNeuStarten->click();
+    QCOMPARE(answer.texts, QStringList{QStringLiteral("Grundwassertiefe zu gering! Benötigter Mindestwert: 0.51")});
+    QVERIFY(!std::filesystem::exists(f.paths().evaluated));
+    QVERIFY(!window.BtnFortsetzen->isEnabled());
+    QVERIFY(!window.BtnEnergetisch->isEnabled());
+}
+
+void OptimisationWindowTest::seededSearchOfSinglePipesFillsTheChartAndEnablesShow()
+{
+    OptimisationFixture f(Language::English);
+    f.project().RecalcNeeded = false;
+    Toptmenue window(f.context);
+    QCOMPARE(window.windowTitle(), QStringLiteral("TALP optimized Earth Heat Exchanger"));
+    f.prepare(window, singlePipes());
+    QVERIFY(!window.BtnFortsetzen->isEnabled());
+    {
+        ModalAnswer answer;
+        window.BtnNeuStarten->click();
+        QCOMPARE(answer.texts, QStringList{QStringLiteral("All combinations calculated !")});
+    }
+    const SearchCounters& counters = window.search().counters();
+    // The four single pipes and the two-pipe starting geometry outside the ranges.
+    QCOMPARE(counters.total, 5);
+    QCOMPARE(counters.evaluated, 5);
+    QCOMPARE(window.OptBerechnungDlg->LabelAnzahl->text(), QStringLiteral("5"));
+    QVERIFY(counters.hasEconomic());
+    QCOMPARE(window.OptBerechnungDlg->LabelSinnvoll->text(), QString::number(counters.economic));
+
+    const auto evaluated = readCombinationRecords(f.paths().evaluated);
+    QVERIFY(evaluated && evaluated->size() == 5);
+    for (std::size_t i = 1; i < evaluated->size(); ++i) {
+        QCOMPARE((*evaluated)[i].geometry.pipeCount, 1);
+        QCOMPARE(static_cast<double>((*evaluated)[i].geometry.spacing), 1.0);
+    }
+    // Every economic combination is a point: the start in its own series.
+    XyChart& chart = *window.OptGraph;
+    QCOMPARE(chart.points(Toptmenue::kEconomicSeries).size() + chart.points(Toptmenue::kStartSeries).size(),
+             counters.economic);
+    QCOMPARE(chart.xMax(), static_cast<double>(counters.bestRate) + 5);
+    QCOMPARE(chart.yMax(), static_cast<double>(counters.bestEnergy) + 1000);
+    QVERIFY(window.BtnEnergetisch->isEnabled());
+    QVERIFY(window.BtnWirtschaftlich->isEnabled());
+    QVERIFY(window.BtnFortsetzen->isEnabled());
+    QVERIFY(f.project().RecalcNeeded);
+
+    // The best energy in the combination view, and taken over into the forms.
+    const auto best = readCombinationRecord(f.paths().economic, counters.bestEnergyRecord);
+    QVERIFY(best);
+    {
+        QStringList lines;
+        WhenModal<TEWTParameter> adopt([&](TEWTParameter& view) {
+            for (int i = 0; i < TEWTParameter::kLines; ++i) lines << view.line(i)->text();
+            view.Uebernehmen->click();
+        });
+        window.BtnEnergetisch->click();
+        QCOMPARE(lines.value(6), QStringLiteral("Energy gains: %1 kWh/a").arg(static_cast<double>(best->energy), 0, 'f', 0));
+    }
+    QCOMPARE(chart.points(Toptmenue::kSelectedSeries), QList<QPointF>{QPointF(static_cast<double>(best->internalRate),
+                                                                              static_cast<double>(best->energy))});
+    QCOMPARE(f.project().getInt(Param::rohranzahl), best->geometry.pipeCount);
+    QCOMPARE(f.project().get(Param::rohrlnge), best->geometry.length);
+    QVERIFY(f.project().modified);
+
+    // Right click after a zoom brings the axes back to the best values.
+    QCoreApplication::processEvents();
+    const QPoint from = chart.toPixels({0.2 * chart.xMax(), 0.2 * chart.yMax()}).toPoint();
+    const QPoint to = chart.toPixels({0.6 * chart.xMax(), 0.7 * chart.yMax()}).toPoint();
+    const double fullX = chart.xMax();
+    QTest::mousePress(chart.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(chart.viewport(), to);
+    QTest::mouseRelease(chart.viewport(), Qt::LeftButton, {}, to);
+    QVERIFY(chart.xMax() < fullX);
+    QVERIFY(chart.xMin() > 0);
+    QTest::mousePress(chart.viewport(), Qt::RightButton, {}, from);
+    QCOMPARE(chart.xMax(), fullX);
+    QCOMPARE(chart.xMin(), 0.0);
+
+    // Shift + click picks the nearest economic point.
+    if (!chart.points(Toptmenue::kEconomicSeries).isEmpty()) {
+        QCoreApplication::processEvents();
+        const QPointF point = chart.points(Toptmenue::kEconomicSeries).first();
+        bool shown = false;
+        WhenModal<TEWTParameter> look([&](TEWTParameter& view) {
+            shown = true;
+            view.Abbrechen->click();
+        });
+        QTest::mouseClick(chart.viewport(), Qt::LeftButton, Qt::ShiftModifier, chart.toPixels(point + QPointF(0.01, 1)).toPoint());
+        QVERIFY(shown);
+        QCOMPARE(chart.points(Toptmenue::kSelectedSeries), QList<QPointF>{point});
+    }
+
+    // Another soil is another search space: only a new start.
+    f.project().OptRecalcNeeded = true;
+    window.FormActivate();
+    QVERIFY(!window.BtnFortsetzen->isEnabled());
+}
+
+void OptimisationWindowTest::takingOverAsksToSaveAModifiedProject()
+{
+    OptimisationFixture f;
+    Toptmenue window(f.context);
+    f.prepare(window, singlePipes());
+    {
+        ModalAnswer answer;
+        window.BtnNeuStarten->click();
+    }
+    QVERIFY(window.BtnWirtschaftlich->isEnabled());
+    const auto best = readCombinationRecord(f.paths().economic, window.search().counters().bestRateRecord);
+    QVERIFY(best);
+    QVERIFY(best->geometry != startingCombination(f.project()));
+
+    int asked = 0;
+    bool saveAnswer = false;  // Cancel
+    window.saveChangesFirst = [&] {
+        ++asked;
+        return saveAnswer;
+    };
+    f.project().modified = true;
+    const Project before = f.project();
+    WhenModal<TEWTParameter> adopt([](TEWTParameter& view) { view.Uebernehmen->click(); });
+    window.BtnWirtschaftlich->click();
+    QCOMPARE(asked, 1);
+    QVERIFY(f.project() == before);  // cancelled: the forms keep their geometry
+
+    saveAnswer = true;
+    window.BtnWirtschaftlich->click();
+    QCOMPARE(asked, 2);
+    QCOMPARE(f.project().getInt(Param::rohranzahl), 1);
+    QCOMPARE(f.project().get(Param::rohrdurchmesser), best->geometry.diameter);
+    // The pipe window's geometry is no input of the search space.
+    QVERIFY(!f.project().OptRecalcNeeded);
+
+    // The forms now hold that geometry: taking it over again asks nothing.
+    window.BtnWirtschaftlich->click();
+    QCOMPARE(asked, 2);
+}
+
+void OptimisationWindowTest::searchWithoutEconomicCombinationsTellsSo()
+{
+    OptimisationFixture f;
+    // Pipes at this price never pay back.
+    f.project().set(Param::rohrpreis, 100000);
+    Toptmenue window(f.context);
+    f.prepare(window, singlePipes());
+    ModalAnswer answer;
+    window.BtnNeuStarten->click();
+    QCOMPARE(answer.texts, (QStringList{QStringLiteral("Alle Kombinationen wurden berechnet !"),
+                                        QStringLiteral("Es wurde keine wirtschaftliche Kombination gefunden.")}));
+    QVERIFY(!window.BtnEnergetisch->isEnabled());
+    QVERIFY(!window.BtnWirtschaftlich->isEnabled());
+    QVERIFY(window.BtnFortsetzen->isEnabled());
+    QCOMPARE(window.OptGraph->points(Toptmenue::kEconomicSeries).size(), 0);
+}
+
+void OptimisationWindowTest::stopEndsTheSearchBetweenCombinationsAndKeepsTheRecords()
+{
+    OptimisationFixture f;
+    Toptmenue window(f.context);
+    f.prepare(window, OptimisationOptions{});  // far too many combinations to finish
+    int ticks = 0;  // the interface's own timers run while the search does
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(10);
+    bool stopVisible = false;
+    long long stopAt = 3;
+    WhenModal<TOptBerechnungDlg> stop([&](TOptBerechnungDlg& progress) {
+        if (progress.LabelAnzahl->text().toLongLong() < stopAt || !progress.Abbrechen->isEnabled()) return;
+        progress.Abbrechen->click();
+        stopVisible = progress.LabelAbbruch->isVisible();
+    });
+    ModalAnswer answer;
+    window.BtnNeuStarten->click();
+    QVERIFY(stopVisible);
+    QVERIFY(ticks > 10);
+
+    const SearchCounters& counters = window.search().counters();
+    QVERIFY(counters.evaluated >= 3);
+    QVERIFY(!counters.allDone);
+    const auto evaluated = readCombinationRecords(f.paths().evaluated);
+    const auto economic = readCombinationRecords(f.paths().economic);
+    QVERIFY(evaluated && economic);
+    QCOMPARE(static_cast<long long>(evaluated->size()), counters.evaluated);
+    QCOMPARE(static_cast<long long>(economic->size()), counters.economic);
+    QVERIFY(window.BtnFortsetzen->isEnabled());
+
+    // "Fortsetzen" goes on from the kept records.
+    const long long before = counters.evaluated;
+    stopAt = before + 3;
+    window.BtnFortsetzen->click();
+    QVERIFY(window.search().counters().evaluated >= before + 3);
+    QCOMPARE(static_cast<long long>(readCombinationRecords(f.paths().evaluated)->size()),
+             window.search().counters().evaluated);
+}
+
+QTEST_MAIN(OptimisationWindowTest)
+#include "optimisation_window_test.moc"
