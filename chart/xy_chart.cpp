@@ -225,23 +225,27 @@ void XyChart::rescale()
         }
     if (lowX > highX) lowX = highX = 0;
     ticks_ = {ticksAlong(Qt::Horizontal), ticksAlong(Qt::Vertical)};
-    applyScale(xAxis_, xScale_, lowX, highX, ticks_.first);
+    const AxisPlan x = plan(xScale_, lowX, highX, ticks_.first);
 
     // An automatic y range follows the points within the x range shown, so that a zoomed
     // day fills the plot's height.
     double lowY = infinity, highY = -infinity;
     for (const Series& series : series_)
         for (const QPointF& p : series.points) {
-            if (p.x() < xMin() || p.x() > xMax()) continue;
+            if (p.x() < x.min || p.x() > x.max) continue;
             lowY = std::min(lowY, p.y());
             highY = std::max(highY, p.y());
         }
     if (lowY > highY) lowY = highY = 0;
-    applyScale(yAxis_, yScale_, lowY, highY, ticks_.second);
+    // Every axis change redraws the series, and a redraw costs most while the curves reach
+    // far beyond the plot: the y axis goes first, while the x range of a zoom still keeps
+    // them within it.
+    apply(yAxis_, plan(yScale_, lowY, highY, ticks_.second));
+    apply(xAxis_, x);
     placeZoomRectangle();
 }
 
-void XyChart::applyScale(QValueAxis* axis, const AxisScale& scale, double dataMin, double dataMax, int maxTicks)
+XyChart::AxisPlan XyChart::plan(const AxisScale& scale, double dataMin, double dataMax, int maxTicks)
 {
     double min = scale.min, max = scale.max;
     double step = scale.step;
@@ -254,19 +258,24 @@ void XyChart::applyScale(QValueAxis* axis, const AxisScale& scale, double dataMi
         max = min + 1;
     }
     step = step > 0 ? fittingStep(step, max - min, maxTicks) : niceStep(max - min, maxTicks);
+    return {min, max, step};
+}
+
+void XyChart::apply(QValueAxis* axis, const AxisPlan& plan)
+{
     // The axis lays out its ticks after every change: a wide range with the narrow step of
     // a zoomed view would briefly mean hundreds of tick labels, so the coarser of the two
     // steps is always in place first.
-    if (step > axis->tickInterval()) {
-        axis->setTickInterval(step);
-        axis->setRange(min, max);
+    if (plan.step > axis->tickInterval()) {
+        axis->setTickInterval(plan.step);
+        axis->setRange(plan.min, plan.max);
     } else {
-        axis->setRange(min, max);
-        axis->setTickInterval(step);
+        axis->setRange(plan.min, plan.max);
+        axis->setTickInterval(plan.step);
     }
     // Ticks on whole steps from zero, so that a range of 1..8760 reads 800, 1600, ...
     axis->setTickAnchor(0);
-    axis->setLabelFormat(QStringLiteral("%.%1f").arg(tickDecimals(step)));
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(tickDecimals(plan.step)));
 }
 
 QPointF XyChart::toPixels(QPointF value) const

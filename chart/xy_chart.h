@@ -127,7 +127,11 @@ private:
     QXYSeries* newPiece(const Series& series, bool inLegend);
     void dropPieces(Series& series);
     void rescale();
-    void applyScale(QValueAxis* axis, const AxisScale& scale, double dataMin, double dataMax, int maxTicks);
+    struct AxisPlan {
+        double min, max, step;
+    };
+    static AxisPlan plan(const AxisScale& scale, double dataMin, double dataMax, int maxTicks);
+    static void apply(QValueAxis* axis, const AxisPlan& plan);
     int ticksAlong(Qt::Orientation orientation) const;
     void placeZoomRectangle();
 
