@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <cmath>
+#include <limits>
+
 #include "files/extended_real.h"
 #include "files/project_file.h"
 #include "files/record_upgrade.h"
@@ -213,6 +216,38 @@ TEST(ProjectFileLoad, ShortAndUnsoundFilesFailWithoutTouchingThem)
     Bytes longer(good.begin(), good.end());
     longer.resize(5000, 0xEE);
     EXPECT_TRUE(loadProjectFile(dir.writeBytes("longer.tlp", longer)).ok);
+}
+
+}  // namespace
+}  // namespace talp
+
+namespace talp {
+namespace {
+
+long double doubled(long double v)
+{
+    ExtendedBytes b = encodeExtended(v);
+    doubleExtendedInPlace(b.data());
+    return decodeExtended(b);
+}
+
+TEST(RadiusDoubling, ExactOverTheWholeRange)
+{
+    EXPECT_EQ(doubled(250.0L), 500.0L);
+    EXPECT_EQ(doubled(-0.1L), -0.2L);
+    EXPECT_EQ(doubled(0.0L), 0.0L);
+    EXPECT_TRUE(std::signbit(doubled(-0.0L)));
+    const long double smallest = std::numeric_limits<long double>::denorm_min();
+    EXPECT_EQ(doubled(smallest), 2 * smallest);
+    const long double largestDenormal = std::numeric_limits<long double>::min() - smallest;
+    EXPECT_EQ(doubled(largestDenormal), 2 * largestDenormal);  // becomes a normal number
+    EXPECT_TRUE(std::isinf(doubled(std::numeric_limits<long double>::max())));
+    EXPECT_TRUE(std::isnan(doubled(std::numeric_limits<long double>::quiet_NaN())));
+    // A pseudo-denormal doubles like the normal number of the same value.
+    ExtendedBytes pseudo{0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0};
+    const long double value = decodeExtended(pseudo);
+    doubleExtendedInPlace(pseudo.data());
+    EXPECT_EQ(decodeExtended(pseudo), 2 * value);
 }
 
 }  // namespace
