@@ -56,6 +56,9 @@ Thauptmenu::Thauptmenu(Session& session, ProjectStore& store, std::vector<std::s
 {
     setObjectName(QStringLiteral("hauptmenu"));
     setCentralWidget(mdi_);
+    // Cascading follows the order the windows came to the front, so that "Anordnen" ends
+    // with the window brought up last on top and every title bar in view.
+    mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     statusBar();  // where help requests are announced until the help viewer is attached
     setMinimumSize(610, 476);
     resize(800, 540);

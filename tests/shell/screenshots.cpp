@@ -47,7 +47,7 @@ void shoot(talp::Language language, const QString& folder)
     session.openHourlyFile = hourlyFileOpener(&session.installation);
     RecordProjectStore store(session);
     Thauptmenu window(session, store, {});
-    window.resize(900, 640);
+    window.resize(1000, 720);
     window.show();
 
     // The information window at start-up runs its own modal loop: a timer grabs and
@@ -62,6 +62,10 @@ void shoot(talp::Language language, const QString& folder)
     poll.start(300);
     (void)QTest::qWaitFor([&] { return window.topicVisible(Topic::Ewt); }, 8000);
     poll.stop();
+    // Three input windows arranged, the pipe window on top, as a planner works with them.
+    window.showTopic(Topic::Hlk);
+    window.showTopic(Topic::Erde);
+    window.arrange();
     QTest::qWait(200);
     save(&window, folder, QStringLiteral("main_window") + suffix);
 
