@@ -20,6 +20,8 @@ int main(int argc, char* argv[])
     const std::filesystem::path data = argv[1];
     talp::Project presets;
     talp::initialiseClimate(presets);
+    // A new project opens on the region model, so the climate window shows region 4 chosen.
+    presets.klimaModell = std::string(talp::kRegionModel);
     for (const char* name : {"sys/TalpPre.tlp", "sys/TalpPre.sav"}) {
         if (const std::optional<std::string> fault = talp::saveProjectFile(data / name, presets)) {
             std::cerr << "talp-make-presets: " << (data / name).string() << ": " << *fault << '\n';
