@@ -48,10 +48,10 @@ int catalogueIndex(CatalogueParam parameter, const std::string& text, const std:
 
 // "rohranzahl=1..4,rohrdurchmesser=100..500,fan=before": catalogue values by control name,
 // and the fan position either, before or after.
-OptimisationOptions parseRanges(const std::string& spec)
+OptimisationOptions parseRanges(const std::string& entry)
 {
     OptimisationOptions options;
-    std::stringstream items(spec);
+    std::stringstream items(entry);
     for (std::string item; std::getline(items, item, ',');) {
         const std::size_t equals = item.find('=');
         if (equals == std::string::npos) throw UsageError{"--ranges: '" + item + "' is no name=min..max"};

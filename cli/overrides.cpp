@@ -6,12 +6,12 @@ namespace talp::cli {
 
 namespace {
 
-long double parseValue(const ParamSpec& spec, std::string_view name, std::string_view text)
+long double parseValue(const ParamSpec& entry, std::string_view name, std::string_view text)
 {
     long double value = 0;
     if (parseNumber(text, value)) return value;
     // A month may be given by name as well as by its index.
-    if (spec.id == Param::monat_sinusspitze && MonatsIndex(text) >= 0) return MonatsIndex(text);
+    if (entry.id == Param::monat_sinusspitze && MonatsIndex(text) >= 0) return MonatsIndex(text);
     throw UsageError{"value of '" + std::string(name) + "' is not a number: '" + std::string(text) + "'"};
 }
 
@@ -25,7 +25,7 @@ void applyOverrides(Project& project, const std::vector<std::string>& assignment
         const std::string text = assignment.substr(eq + 1);
         const auto lookup = findParam(name);
         if (!lookup) throw UsageError{"unknown parameter '" + name + "'"};
-        const ParamSpec& s = spec(lookup->id);
+        const ParamSpec& s = paramSpec(lookup->id);
         long double value = parseValue(s, name, text);
         if (lookup->negated) {
             if (value != 0 && value != 1) throw UsageError{"'" + name + "' takes 0 or 1, not '" + text + "'"};

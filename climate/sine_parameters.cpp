@@ -13,7 +13,7 @@ void applyMaxMonthlyMeanChange(Project& p)
 
 void applyAnnualMeanChange(Project& p)
 {
-    const ParamSpec& minSpec = spec(Param::min_monatsmittel);
+    const ParamSpec& minSpec = paramSpec(Param::min_monatsmittel);
     const long double max = p.get(Param::max_monatsmittel);
     const long double v = 2.0L * p.get(Param::jahresmittel) - max;
     if (v < minSpec.minValue) {
@@ -29,7 +29,7 @@ void applyAnnualMeanChange(Project& p)
 
 void applyMinMonthlyMeanChange(Project& p)
 {
-    const ParamSpec& meanSpec = spec(Param::jahresmittel);
+    const ParamSpec& meanSpec = paramSpec(Param::jahresmittel);
     const long double max = p.get(Param::max_monatsmittel);
     const long double v = (p.get(Param::min_monatsmittel) + max) / 2.0L;
     if (v < meanSpec.minValue) {

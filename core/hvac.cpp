@@ -95,7 +95,7 @@ void applyAirFlowChange(Project& p)
 {
     const long double volume = p.get(Param::geb_vol);
     const long double airChange = p.get(Param::luftstrom) / volume;
-    const long double maxAirChange = spec(Param::luftwechsel).maxValue;
+    const long double maxAirChange = paramSpec(Param::luftwechsel).maxValue;
     if (airChange <= maxAirChange) {
         p.set(Param::luftwechsel, std::nearbyint(airChange * 100.0L) / 100.0L);
     } else {

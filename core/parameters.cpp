@@ -73,7 +73,7 @@ static_assert(tableIsInEnumOrder(), "parameter table must follow the order of Pa
 
 std::span<const ParamSpec> parameterTable() { return kTable; }
 
-const ParamSpec& spec(Param id) { return kTable[static_cast<std::size_t>(id)]; }
+const ParamSpec& paramSpec(Param id) { return kTable[static_cast<std::size_t>(id)]; }
 
 std::optional<ParamLookup> findParam(std::string_view controlName)
 {

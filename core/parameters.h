@@ -58,7 +58,7 @@ struct ParamSpec {
 };
 
 std::span<const ParamSpec> parameterTable();
-const ParamSpec& spec(Param id);
+const ParamSpec& paramSpec(Param id);
 
 // Looks a parameter up by its control name. The second control of an option pair
 // ("VentilatorNach", "EWT_Reg_Zeitraum") is found too; `negated` then tells that its
@@ -71,6 +71,6 @@ std::optional<ParamLookup> findParam(std::string_view controlName);
 
 // The value the model stores for a requested one: whole numbers rounded for integer,
 // choice and option kinds, then corrected to the nearest bound.
-long double correctedValue(const ParamSpec& spec, long double requested);
+long double correctedValue(const ParamSpec& entry, long double requested);
 
 }  // namespace talp

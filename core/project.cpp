@@ -9,14 +9,14 @@ Project::Project()
 
 long double Project::set(Param id, long double value)
 {
-    const long double stored = correctedValue(spec(id), value);
+    const long double stored = correctedValue(paramSpec(id), value);
     values_[static_cast<std::size_t>(id)] = stored;
     return stored;
 }
 
 bool Project::setExact(Param id, long double value)
 {
-    const ParamSpec& s = spec(id);
+    const ParamSpec& s = paramSpec(id);
     if (!(value >= s.minValue && value <= s.maxValue)) return false;
     if (s.kind != ParamKind::Real && correctedValue(s, value) != value) return false;
     values_[static_cast<std::size_t>(id)] = value;

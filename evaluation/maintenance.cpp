@@ -15,7 +15,7 @@ void applyMaintenanceAmountChange(Project& p)
     const long double investment = p.get(Param::fest_inv);
     if (investment == 0) return;
     const long double percent = RundeSignifikant(p.get(Param::wartungskosten_dm) * 100.0L / investment);
-    const long double maxPercent = spec(Param::wartungskosten_pz).maxValue;
+    const long double maxPercent = paramSpec(Param::wartungskosten_pz).maxValue;
     if (percent <= maxPercent) {
         p.set(Param::wartungskosten_pz, percent);
     } else {

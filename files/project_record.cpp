@@ -154,7 +154,7 @@ const RecordField& recordField(Param id)
 {
     for (const RecordField& f : kFields)
         if (f.param == id) return f;
-    throw std::out_of_range("no record field for " + std::string(spec(id).name));
+    throw std::out_of_range("no record field for " + std::string(paramSpec(id).name));
 }
 
 RecordBytes encodeProject(const Project& project)

@@ -302,7 +302,7 @@ void Tklimamenue::applyLanguage()
     klima_sim->setText(qt(kFileButton, l));
     sineGroup_->setTitle(qt(kSineGroup, l));
     inputs_.applyLanguage(l);
-    monthCaption_->setText(qt(spec(Param::monat_sinusspitze).caption, l));
+    monthCaption_->setText(qt(paramSpec(Param::monat_sinusspitze).caption, l));
     fillMonthItems();
     regionGroup_->setTitle(qt(kRegionGroup, l));
     klimaregion->setPlaceholderText(qt(kNoRegion, l));

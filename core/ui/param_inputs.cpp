@@ -10,7 +10,7 @@ ParamSpinBox* ParamInputs::add(Param id, QWidget* parent)
 {
     auto* box = new ParamSpinBox(id, parent);
     auto* label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("Label_") + qt(spec(id).name));
+    label->setObjectName(QStringLiteral("Label_") + qt(paramSpec(id).name));
     label->setBuddy(box);
     QObject::connect(box, &ParamSpinBox::edited, box, [this, box] { handler_(box->param(), box->exactValue()); });
     boxes_[id] = box;
@@ -20,7 +20,7 @@ ParamSpinBox* ParamInputs::add(Param id, QWidget* parent)
 
 void ParamInputs::applyLanguage(Language language)
 {
-    for (const auto& [id, label] : captions_) label->setText(qt(spec(id).caption, language));
+    for (const auto& [id, label] : captions_) label->setText(qt(paramSpec(id).caption, language));
 }
 
 void ParamInputs::showValues(const Project& project)

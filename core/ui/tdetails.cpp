@@ -89,7 +89,7 @@ TDetails::TDetails(ShellContext& context, SegmentMode mode, QWidget* parent)
 
     auto* basement = new QVBoxLayout;
     for (auto [box, id] : {std::pair{&kellerinnentempBox, Param::kellerinnentemp}, std::pair{&kellerkwertBox, Param::kellerkwert}}) {
-        *box = new QGroupBox(qt(spec(id).caption, l), this);
+        *box = new QGroupBox(qt(paramSpec(id).caption, l), this);
         auto* inside = new QVBoxLayout(*box);
         ParamSpinBox* input = basement_.add(id, *box);
         input->showValue(context.project().get(id));

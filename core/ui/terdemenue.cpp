@@ -228,7 +228,7 @@ void Terdemenue::soilTypeTyped(const QString& text)
 
 void Terdemenue::stepGroundwater(int direction)
 {
-    const ParamSpec& s = spec(Param::Grundwassertiefe);
+    const ParamSpec& s = paramSpec(Param::Grundwassertiefe);
     inputEdited(Param::Grundwassertiefe, RundeStellen(stepDecimals(s), project().get(Param::Grundwassertiefe) + direction * s.step));
 }
 

@@ -191,7 +191,7 @@ void Tewtmenue::inputEdited(Param id, long double value)
 
 void Tewtmenue::stepInput(Param id, int direction)
 {
-    const ParamSpec& s = spec(id);
+    const ParamSpec& s = paramSpec(id);
     // Rounded to the step so that ten steps of 0.1 m make exactly one metre.
     project().set(id, RundeStellen(stepDecimals(s), project().get(id) + direction * s.step));
     inputs_.showValue(project(), id);

@@ -196,7 +196,7 @@ void Thlkmenue::applyLanguage()
     hlk_quasistat->setText(qt(kQuasistat, l));
     hlk_sim->setText(qt(kDatei, l));
     SimButton->setText(qt(hlk_text::kHlkDateiEinlesen, l));
-    EWT_Reg_offset->setText(qt(spec(Param::EWT_Reg_offset).caption, l));
+    EWT_Reg_offset->setText(qt(paramSpec(Param::EWT_Reg_offset).caption, l));
     EWT_Reg_Zeitraum->setText(qt(kZeitraum, l));
     zeitraumdetails->setToolTip(qt(kZeitraumHint, l));
     for (std::size_t i = 0; i < kDisplays.size(); ++i) displayCaptions_[i]->setText(qt(kDisplays[i].caption, l));

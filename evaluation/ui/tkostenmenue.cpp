@@ -43,12 +43,12 @@ Tkostenmenue::Tkostenmenue(ShellContext& context, QWidget* parent)
     auto* right = new QVBoxLayout;
     auto* columns = new QHBoxLayout;
     for (std::size_t g = 0; g < groupTable().size(); ++g) {
-        const GroupSpec& spec = groupTable()[g];
+        const GroupSpec& entry = groupTable()[g];
         auto* group = new QGroupBox(this);
-        group->setObjectName(QLatin1String(spec.name));
+        group->setObjectName(QLatin1String(entry.name));
         auto* grid = new QGridLayout(group);
         int line = 0;
-        for (Param id : spec.inputs) {
+        for (Param id : entry.inputs) {
             ParamSpinBox* box = inputs_.add(id, group);
             box->setMinimumWidth(100);
             grid->addWidget(inputs_.caption(id), line, 0);

@@ -9,17 +9,17 @@
 
 namespace talp {
 
-int stepDecimals(const ParamSpec& spec)
+int stepDecimals(const ParamSpec& entry)
 {
     int decimals = 0;
-    for (long double step = spec.step; decimals < 6 && std::fabs(step - std::nearbyint(step)) > 1e-9L; step *= 10)
+    for (long double step = entry.step; decimals < 6 && std::fabs(step - std::nearbyint(step)) > 1e-9L; step *= 10)
         ++decimals;
     return decimals;
 }
 
 ParamSpinBox::ParamSpinBox(Param id, QWidget* parent) : QDoubleSpinBox(parent), id_(id)
 {
-    const ParamSpec& s = spec(id);
+    const ParamSpec& s = paramSpec(id);
     setObjectName(qt(s.name));
     setLocale(QLocale::c());
     // The text is formatted by textFromValue; Qt's own rounding would cut typed decimals.
@@ -48,14 +48,14 @@ void ParamSpinBox::takeUserValue(double value)
     // The text holds what the user typed; the double is only its nearest neighbour.
     long double typed = 0;
     exact_ = parseNumber(utf8(cleanText()), typed) && static_cast<double>(typed) == value ? typed : value;
-    if (spec(id_).kind != ParamKind::Real) exact_ = std::nearbyint(exact_);
+    if (paramSpec(id_).kind != ParamKind::Real) exact_ = std::nearbyint(exact_);
     emit edited();
 }
 
 QString ParamSpinBox::textFromValue(double value) const
 {
     const long double shown = static_cast<double>(exact_) == value ? exact_ : static_cast<long double>(value);
-    if (spec(id_).kind != ParamKind::Real) return qt(formatFixed(shown, 0));
+    if (paramSpec(id_).kind != ParamKind::Real) return qt(formatFixed(shown, 0));
     return qt(formatGeneral(shown));
 }
 
@@ -75,8 +75,8 @@ QValidator::State ParamSpinBox::validate(QString& input, int&) const
     const bool pointLast = input.endsWith(QLatin1Char('.'));
     long double value = 0;
     if (!parseNumber(utf8(pointLast ? input.chopped(1) : input), value)) return QValidator::Invalid;
-    if (pointLast) return spec(id_).kind == ParamKind::Real ? QValidator::Intermediate : QValidator::Invalid;
-    if (spec(id_).kind != ParamKind::Real && input.contains(QLatin1Char('.'))) return QValidator::Invalid;
+    if (pointLast) return paramSpec(id_).kind == ParamKind::Real ? QValidator::Intermediate : QValidator::Invalid;
+    if (paramSpec(id_).kind != ParamKind::Real && input.contains(QLatin1Char('.'))) return QValidator::Invalid;
     const double asDouble = static_cast<double>(value);
     return asDouble >= minimum() && asDouble <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
 }

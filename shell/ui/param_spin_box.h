@@ -41,6 +41,6 @@ private:
 };
 
 // Decimals a value of this parameter is stepped in (0 for whole steps, 1 for 0.1, ...).
-int stepDecimals(const ParamSpec& spec);
+int stepDecimals(const ParamSpec& entry);
 
 }  // namespace talp

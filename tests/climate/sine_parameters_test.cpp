@@ -66,8 +66,8 @@ TEST(SineFormRules, MinimumMirrorsTheMaximumAboutTheMean)
 TEST(SineFormRules, BoundsMoveTheOtherValueInstead)
 {
     Project p;
-    const ParamSpec& minSpec = spec(Param::min_monatsmittel);
-    const ParamSpec& meanSpec = spec(Param::jahresmittel);
+    const ParamSpec& minSpec = paramSpec(Param::min_monatsmittel);
+    const ParamSpec& meanSpec = paramSpec(Param::jahresmittel);
     // A mean so low that the mirrored minimum would fall below its bound.
     p.set(Param::max_monatsmittel, 100);
     p.set(Param::jahresmittel, -50);

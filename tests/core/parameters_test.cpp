@@ -32,7 +32,7 @@ TEST(Project, DefaultsAreThoseOfTheInputWindows)
         {Param::khlpreis, 8},            {Param::strompreis, 8},        {Param::zinssatz, 8},
         {Param::inflation, 3},           {Param::einflation, 5},
     };
-    for (const Expected& e : expected) EXPECT_EQ(p.get(e.id), e.value) << spec(e.id).name;
+    for (const Expected& e : expected) EXPECT_EQ(p.get(e.id), e.value) << paramSpec(e.id).name;
     EXPECT_EQ(p.erdreich, "lehmig feucht");
     EXPECT_EQ(p.HlkModus, "quasistat");
     EXPECT_FALSE(p.SegmentDepth.variable);

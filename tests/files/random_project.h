@@ -56,7 +56,7 @@ inline Project randomProject(std::mt19937_64& random)
     p.HlkModus = random() % 2 ? "sim" : "quasistat";
     for (SegmentTable* t : {&p.SegmentDepth, &p.SegmentBuildingDistance}) {
         for (std::size_t i = 0; i < t->values.size(); ++i) {
-            t->values[i] = randomValue(random, spec(Param::verlegungstiefe));
+            t->values[i] = randomValue(random, paramSpec(Param::verlegungstiefe));
             t->entered[i] = random() % 2;
         }
         t->variable = random() % 2;

@@ -86,7 +86,7 @@ void FrameworkTest::spinBoxTakesItsBoundsFromTheTableAndKeepsTheDecimalPoint()
     QCOMPARE(length.text(), QStringLiteral("12.5"));
     ParamSpinBox pipes(Param::rohranzahl);
     QCOMPARE(pipes.text(), QStringLiteral("2"));
-    QCOMPARE(stepDecimals(spec(Param::wrmeleitfhigkeit)), 2);
+    QCOMPARE(stepDecimals(paramSpec(Param::wrmeleitfhigkeit)), 2);
     QLocale::setDefault(QLocale::c());
 }
 

@@ -291,7 +291,7 @@ void ReportAndHelpTest::f1OnEveryListedControlAndWindowOpensItsTopic()
     session.openHourlyFile = hourlyFileOpener(&session.installation);
     ShellContext context(session);
     context.help().attach(QString::fromStdString(helpFilePath(session.installation, Language::German).string()));
-    for (const TopicSpec& spec : topicTable()) context.setTopicAvailable(spec.id, true);  // navigation buttons on
+    for (const TopicSpec& entry : topicTable()) context.setTopicAvailable(entry.id, true);  // navigation buttons on
     QSet<int> opened;
     const auto pressF1On = [&](QWidget* window, QWidget* control) {
         QApplication::setActiveWindow(window);
@@ -299,11 +299,11 @@ void ReportAndHelpTest::f1OnEveryListedControlAndWindowOpensItsTopic()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         return context.help().window() ? context.help().window()->currentTopic() : 0;
     };
-    for (const TopicSpec& spec : topicTable()) {
+    for (const TopicSpec& entry : topicTable()) {
         // The daily window calculates its day on every activation, which a test that activates
         // it for every key press cannot follow; its topics are checked in the help files.
-        if (spec.id == Topic::Tag) continue;
-        std::unique_ptr<TopicWindow> window(createTopicWindow(spec.id, context));
+        if (entry.id == Topic::Tag) continue;
+        std::unique_ptr<TopicWindow> window(createTopicWindow(entry.id, context));
         if (!window) continue;
         window->show();
         // The evaluation windows calculate when they come up; the wait window has the focus meanwhile.
@@ -312,13 +312,13 @@ void ReportAndHelpTest::f1OnEveryListedControlAndWindowOpensItsTopic()
             QApplication::setActiveWindow(window.get());
             active = QTest::qWaitForWindowActive(window.get());
         }
-        QVERIFY2(active, qPrintable(QString::fromUtf8(spec.formName.data()) + catcher.texts.join(QLatin1Char(' '))));
+        QVERIFY2(active, qPrintable(QString::fromUtf8(entry.formName.data()) + catcher.texts.join(QLatin1Char(' '))));
         // Elsewhere on the window, here a navigation button: the window's own topic.
         QPushButton* navigation = window->navigationBar()->findChildren<QPushButton*>().constFirst();
-        QCOMPARE(pressF1On(window.get(), navigation), spec.helpContext);
-        opened.insert(spec.helpContext);
+        QCOMPARE(pressF1On(window.get(), navigation), entry.helpContext);
+        opened.insert(entry.helpContext);
         for (QWidget* control : window->findChildren<QWidget*>()) {
-            const std::optional<int> topic = controlHelpContext(spec.formName, utf8(control->objectName()));
+            const std::optional<int> topic = controlHelpContext(entry.formName, utf8(control->objectName()));
             if (!topic || !control->isVisibleTo(window.get()) || !control->isEnabled() || control->focusPolicy() == Qt::NoFocus)
                 continue;
             QVERIFY2(pressF1On(window.get(), control) == *topic, qPrintable(control->objectName()));
