@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,7 +52,8 @@ TEST(CliEconomics, RunReportsTheAppraisal)
 
 TEST(CliOptimise, SearchesTheRangesAndSummarises)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "talp-cli-optimise";
+    // One folder per test process, so that builds testing side by side do not meet.
+    const auto dir = std::filesystem::temp_directory_path() / ("talp-cli-optimise-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     const std::string common = "--seed 5 --threads 2 --dir " + dir.string() +
                                " --ranges rohranzahl=1..2,rohrlnge=10,rohrdurchmesser=200..100,AbstandzwRohren=1,"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -34,7 +36,8 @@ protected:
     void SetUp() override
     {
         dir = fs::temp_directory_path() /
-              ("talp-cli-export-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("talp-cli-export-" + std::to_string(::getpid()) + "-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
