@@ -2,30 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
-#include <sys/wait.h>
+
+#include "tests/cli/talp_cli_process.h"
 
 namespace {
 
-struct Result {
-    int exitCode;
-    std::string out;
-};
+using Result = talp::testing::CliResult;
 
-Result talpCli(const std::string& arguments)
-{
-    const std::string command = std::string(TALP_CLI) + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return {-1, ""};
-    std::string out;
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe)) out += buffer.data();
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
+Result talpCli(const std::string& arguments) { return talp::testing::runTalpCli(arguments); }
 
 TEST(CliRun, PrintsTheAnnualSummaryAsJson)
 {

@@ -14,9 +14,11 @@ struct CliResult {
     std::string out;
 };
 
-inline CliResult runTalpCli(const std::string& arguments)
+// With `withErrors` false only what the program prints on stdout is kept (progress and
+// messages on stderr are dropped).
+inline CliResult runTalpCli(const std::string& arguments, bool withErrors = true)
 {
-    const std::string command = std::string(TALP_CLI) + " " + arguments + " 2>&1";
+    const std::string command = std::string(TALP_CLI) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return {-1, ""};
     std::string out;
