@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRubberBand>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -362,11 +363,13 @@ void Toptmenue::mouseReleased(const ChartMouseEvent& e)
     const QPointF from = *zoomFrom_;
     zoomFrom_.reset();
     zoomBand_->hide();
+    // A drag that ends beyond the axes zooms to their ends.
+    const QPointF to(std::clamp(e.value.x(), OptGraph->xMin(), OptGraph->xMax()),
+                     std::clamp(e.value.y(), OptGraph->yMin(), OptGraph->yMax()));
     // A click or a sliver of a drag is no zoom.
-    if (std::abs(e.value.x() - from.x()) < kMinimumRateSpan || std::abs(e.value.y() - from.y()) < kMinimumEnergySpan)
-        return;
-    OptGraph->setXRange(from.x(), e.value.x(), 0);
-    OptGraph->setYRange(from.y(), e.value.y());
+    if (std::abs(to.x() - from.x()) < kMinimumRateSpan || std::abs(to.y() - from.y()) < kMinimumEnergySpan) return;
+    OptGraph->setXRange(from.x(), to.x(), 0);
+    OptGraph->setYRange(from.y(), to.y());
 }
 
 }  // namespace talp

@@ -50,6 +50,9 @@ void shoot(Language language, const QString& folder)
     session.installation.writableDir = files.path().toStdString();
     session.openHourlyFile = hourlyFileOpener(&session.installation);
     session.languageState.language = language;
+    // A starting geometry near the economic ones, so that its blue point shows among them.
+    session.project.set(Param::rohrlnge, 75);
+    session.project.set(Param::verlegungstiefe, 1);
     ShellContext context(session);
     for (const TopicSpec& t : topicTable()) context.setTopicAvailable(t.id, true);
 
