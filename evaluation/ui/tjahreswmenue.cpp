@@ -1,5 +1,7 @@
 #include "evaluation/ui/tjahreswmenue.h"
 
+#include "evaluation/ui/period_warning.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -41,12 +43,6 @@ constexpr Text kChartHint{"Zoomen Sie mit linker Maustaste, wählen Sie Daten mi
                           "Zoom with the left mouse button, pick data with Shift and the left mouse button."};
 constexpr Text kExportFilter{"TALP-Jahresauswertung (*.tpj)", "TALP-annualanalysis (*.tpj)"};
 constexpr Text kNotCalculated{"Jahreswerte wurden nicht korrekt berechnet", "Annual data was not correctly calculated"};
-constexpr Text kPeriodWarning{
-    "Die EWT-Regelung steht auf \"Zeitraum\". Insbesondere in den Übergangszeiten (Frühling/Herbst) kann die "
-    "Berechnung des EWT irreführende Werte für Heiz- und Kühlbeiträge ergeben (siehe Hilfetext).",
-    "You selected \"period of time\" in EHX control. Within the transition periods of spring/ fall may the "
-    "calculation of the EHX data result in misleading values for heating/ cooling supplies (see Help)."};
-constexpr int kPeriodWarningHelp = 801;
 
 constexpr Text kTemperatureTitle{"Lufttemperatur vor und nach EWT", "EHX air temperatures (inlet/ outlet)"};
 constexpr Text kHeatTitle{"Jahreswärmeaustausch", "Annual heat exchange"};
@@ -189,21 +185,7 @@ void Tjahreswmenue::applyLanguage()
     }
 }
 
-bool Tjahreswmenue::periodWarningAccepted()
-{
-    if (!hvacRules(project()).controlByPeriod) return true;
-    for (;;) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("TALP"), qt(kPeriodWarning, language()),
-                        QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Help, this);
-        const int answer = box.exec();
-        // Help leaves the question open: the planner reads the topic and then decides.
-        if (answer == QMessageBox::Help) {
-            context().showHelp(kPeriodWarningHelp);
-            continue;
-        }
-        return answer == QMessageBox::Ok;
-    }
-}
+bool Tjahreswmenue::periodWarningAccepted() { return talp::periodWarningAccepted(context(), this); }
 
 void Tjahreswmenue::FormActivate()
 {
