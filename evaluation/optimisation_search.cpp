@@ -350,6 +350,16 @@ SearchEnd OptimisationSearch::run(const Project& project, const SearchCallbacks&
             for (std::thread& w : workers) w.join();
         }
     } stopWorkers{mutex, workReady, stopping, workers};
+    // Candidates drawn but not committed when the loop ends (a Stop, a file error) were never
+    // written to sys/OptKomb.dat: they must stay drawable for "Fortsetzen".
+    struct ForgetUncommitted {
+        KeySet& known;
+        std::deque<std::unique_ptr<Candidate>>& inFlight;
+        ~ForgetUncommitted()
+        {
+            for (const auto& job : inFlight) known.erase(keyOf(job->combination));
+        }
+    } forgetUncommitted{known_, inFlight};
 
     SearchRandom random(settings_.seed);
     const long double groundwater = project.get(Param::Grundwassertiefe);
@@ -408,13 +418,15 @@ SearchEnd OptimisationSearch::run(const Project& project, const SearchCallbacks&
                 if (stop) return SearchEnd::Cancelled;  // in-flight candidates are not committed
             }
         }
-        if (head.simulated) {
+        // Off the in-flight list first: committed (or failed) combinations stay known.
+        const std::unique_ptr<Candidate> done = std::move(inFlight.front());
+        inFlight.pop_front();
+        if (done->simulated) {
             if (callbacks.simulationProgress) callbacks.simulationProgress(kDaysPerYear);
-            if (!commit(project, head.record, head.economic, callbacks)) return SearchEnd::FileError;
+            if (!commit(project, done->record, done->economic, callbacks)) return SearchEnd::FileError;
         } else {
             --started;  // a failed simulation is skipped and stays known, so it is not drawn again
         }
-        inFlight.pop_front();
     }
     // Every combination in range is evaluated or rejected.
     counters_.allDone = true;

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <unistd.h>
 
 #include "evaluation/combination_view.h"
 #include "evaluation/optimisation_log.h"
@@ -172,8 +173,9 @@ class SmallSearch : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() /
-              ("talp-opt-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        // Of this process too: the sanitizer build may run the same test at the same time.
+        dir = fs::temp_directory_path() / ("talp-opt-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
     }
     void TearDown() override { fs::remove_all(dir); }
@@ -317,6 +319,40 @@ TEST_F(SmallSearch, CancelKeepsEveryCommittedRecordAndContinueAppends)
     }
     EXPECT_EQ(lines, 17 + 73);
     EXPECT_EQ(last.substr(0, 6), "    73");
+}
+
+TEST_F(SmallSearch, ContinuingAfterAStopEvaluatesEveryCombinationNotYetRecorded)
+{
+    // The candidates in flight when the user stops are thrown away uncommitted; "Fortsetzen"
+    // in the same program run must still evaluate them, not count them as done.
+    std::atomic<bool> cancel{false};
+    SearchCallbacks callbacks;
+    callbacks.cancel = &cancel;
+    callbacks.committed = [&](const CommittedCombination& c) {
+        if (c.counters.evaluated == 4) cancel = true;
+    };
+    OptimisationSearch search;
+    ASSERT_TRUE(search.startNew(project, settings(dir, 2)).ok);
+    EXPECT_EQ(search.run(project, callbacks), SearchEnd::Cancelled);
+    for (int stops = 0; stops < 3; ++stops) {  // stopped again and again, as an impatient planner does
+        cancel = false;
+        ASSERT_TRUE(search.continueSearch(project, settings(dir, 2)).ok);
+        const long long before = search.counters().evaluated;
+        callbacks.committed = [&](const CommittedCombination& c) {
+            if (c.counters.evaluated == before + 5) cancel = true;
+        };
+        EXPECT_EQ(search.run(project, callbacks), SearchEnd::Cancelled);
+    }
+    ASSERT_TRUE(search.continueSearch(project, settings(dir, 2)).ok);
+    EXPECT_EQ(search.run(project, {}), SearchEnd::AllDone);
+
+    const auto evaluated = readCombinationRecords(search.paths().evaluated);
+    ASSERT_TRUE(evaluated);
+    std::set<CombinationKey> distinct;
+    for (const CombinationRecord& r : *evaluated) distinct.insert(keyOf(r.geometry));
+    EXPECT_EQ(evaluated->size(), 73u);
+    EXPECT_EQ(distinct.size(), 73u);
+    EXPECT_EQ(search.counters().evaluated, 73);
 }
 
 TEST_F(SmallSearch, StartRefusalsAndUnwritableFiles)
