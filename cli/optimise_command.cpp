@@ -159,9 +159,13 @@ int optimiseCommand(Arguments& args)
     callbacks.cancel = &interrupted;
     callbacks.committed = [&](const CommittedCombination& c) { bar.show(c.counters); };
     interrupted = false;
-    const auto previous = std::signal(SIGINT, onInterrupt);
+    // Ctrl+C and a batch system's SIGTERM are the Stop button: what is committed stays, and
+    // --continue goes on from the files.
+    const auto previousInt = std::signal(SIGINT, onInterrupt);
+    const auto previousTerm = std::signal(SIGTERM, onInterrupt);
     const SearchEnd end = search.run(project, callbacks);
-    std::signal(SIGINT, previous);
+    std::signal(SIGINT, previousInt);
+    std::signal(SIGTERM, previousTerm);
     bar.show(search.counters(), true);
     bar.finish();
 

@@ -2,10 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
+#include <set>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include "evaluation/combination_record.h"
+#include "evaluation/optimisation_files.h"
 
 #include "tests/cli/talp_cli_process.h"
 
@@ -64,6 +73,60 @@ TEST(CliOptimise, SearchesTheRangesAndSummarises)
 
     EXPECT_EQ(talpCli("optimise --ranges rohrlnge=11 --dir " + dir.string()).exitCode, 2);
     EXPECT_EQ(talpCli("optimise Grundwassertiefe=0.5 --dir " + dir.string()).exitCode, 1);
+}
+
+TEST(CliOptimise, SigtermIsAStopAndContinuingSkipsNothing)
+{
+    // A batch system ends a job with SIGTERM: the search stops as with the Stop button, and
+    // --continue goes on with combinations not yet in sys/OptKomb.dat, none twice.
+    const auto dir = std::filesystem::temp_directory_path() / ("talp-cli-sigterm-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string dirText = dir.string();
+    const std::string output = (dir / "out.json").string();
+    // 1 and 2 pipes, every length, 100 to 200 mm: hundreds of combinations, far more than are done
+    // before the signal arrives.
+    std::vector<std::string> words{TALP_CLI, "optimise", "--seed", "3", "--threads", "2", "--dir", dirText,
+                                   "--ranges", "rohranzahl=1..2,rohrdurchmesser=100..200,fan=before"};
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    ASSERT_EQ(posix_spawn(&child, TALP_CLI, &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+
+    const auto evaluatedFile = dir / "sys" / "OptKomb.dat";
+    std::error_code ec;
+    int status = 0;
+    while (std::filesystem::file_size(evaluatedFile, ec) < 3 * talp::kCombinationRecordSize || ec) {
+        ASSERT_EQ(::waitpid(child, &status, WNOHANG), 0) << "the search ended before it was stopped";
+        ::usleep(2000);
+    }
+    ::kill(child, SIGTERM);
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    std::ifstream in(output);
+    const nlohmann::json stopped = nlohmann::json::parse(in);
+    EXPECT_EQ(stopped["end"], "cancelled");
+    const long long recorded = static_cast<long long>(std::filesystem::file_size(evaluatedFile) / talp::kCombinationRecordSize);
+    EXPECT_EQ(stopped["evaluated"].get<long long>(), recorded);
+
+    const Result more = talpCli("optimise --continue --seed 3 --threads 2 --max-combinations 6 --dir " + dirText +
+                                " --ranges rohranzahl=1..2,rohrdurchmesser=100..200,fan=before");
+    ASSERT_EQ(more.exitCode, 0) << more.out;
+    EXPECT_EQ(nlohmann::json::parse(more.out)["evaluated"].get<long long>(), recorded + 6);
+    const auto records = talp::readCombinationRecords(evaluatedFile);
+    ASSERT_TRUE(records);
+    std::set<talp::CombinationKey> distinct;
+    for (const talp::CombinationRecord& r : *records) distinct.insert(talp::keyOf(r.geometry));
+    EXPECT_EQ(records->size(), static_cast<std::size_t>(recorded + 6));
+    EXPECT_EQ(distinct.size(), records->size());
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
