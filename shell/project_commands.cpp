@@ -114,7 +114,25 @@ void ProjectCommands::open()
 bool ProjectCommands::save()
 {
     if (session_.projectPath.empty()) return saveAs();
-    const FileResult result = store_.save(session_.projectPath, session_.project);
+    return saveTo(session_.projectPath);
+}
+
+bool ProjectCommands::saveAs()
+{
+    const std::optional<std::string> chosen = frontend_.askSaveAsPath();
+    if (!chosen) return false;
+    // The project takes the new name only once its file is written: a failed "save as" must
+    // leave "Speichern", the title and the exports on the file the project came from.
+    if (!saveTo(*chosen)) return false;
+    session_.projectPath = *chosen;
+    session_.openDialogFile = *chosen;
+    frontend_.shellStateChanged();
+    return true;
+}
+
+bool ProjectCommands::saveTo(const std::string& path)
+{
+    const FileResult result = store_.save(path, session_.project);
     if (!result.ok) {
         frontend_.reportIoError(result.error);
         return false;
@@ -122,15 +140,6 @@ bool ProjectCommands::save()
     session_.project.modified = false;
     frontend_.shellStateChanged();
     return true;
-}
-
-bool ProjectCommands::saveAs()
-{
-    const std::optional<std::string> chosen = frontend_.askSaveAsPath();
-    if (!chosen) return false;
-    session_.projectPath = *chosen;
-    session_.openDialogFile = *chosen;
-    return save();
 }
 
 void ProjectCommands::addToRecentFiles()

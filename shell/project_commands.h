@@ -75,6 +75,7 @@ public:
 private:
     bool save();    // to the current path, else save as; true when written
     bool saveAs();  // true when written
+    bool saveTo(const std::string& path);
     bool promptSaveChanges();
     bool loadInto(const std::filesystem::path& file, std::string* error = nullptr);
     void addToRecentFiles();

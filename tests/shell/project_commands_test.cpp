@@ -168,6 +168,36 @@ TEST_F(ProjectCommandsTest, ACancelledOrFailedSaveAddsNothingToTheRecentFilesAnd
     EXPECT_EQ(session.recentFiles.entry(1), "");
 }
 
+TEST_F(ProjectCommandsTest, AFailedSaveAsKeepsThePreviousPathForTheNextSave)
+{
+    commands.startUp({});
+    modify();
+    frontend.saveAsPaths = {std::string("/home/a.tlp")};
+    commands.saveAsCommand();
+    modify();
+    store.readOnly.insert("/missing/b.tlp");
+    frontend.saveAsPaths = {std::string("/missing/b.tlp")};
+    commands.saveAsCommand();
+    EXPECT_EQ(frontend.ioErrors.size(), 1u);
+    EXPECT_EQ(session.projectPath, "/home/a.tlp");
+    EXPECT_EQ(session.openDialogFile, "/home/a.tlp");
+    EXPECT_EQ(session.recentFiles.entry(1), "/home/a.tlp");
+    EXPECT_TRUE(session.project.modified);
+
+    // "Speichern" goes on writing the project's own file.
+    commands.saveCommand();
+    EXPECT_EQ(frontend.ioErrors.size(), 1u);
+    EXPECT_FALSE(session.project.modified);
+    EXPECT_EQ(store.saved.back(), "/home/a.tlp");
+
+    // An unnamed project stays unnamed.
+    commands.newProject();
+    modify();
+    frontend.saveAsPaths = {std::string("/missing/b.tlp")};
+    commands.saveCommand();
+    EXPECT_TRUE(session.projectPath.empty());
+}
+
 TEST_F(ProjectCommandsTest, CloseQueryYesWithACancelledSaveAsKeepsTheProjectOpen)
 {
     commands.startUp({});
