@@ -24,16 +24,7 @@ constexpr int kFallbackRegionIndex = 3;
 
 }  // namespace
 
-std::optional<std::string> recordFault(const RecordBytes& bytes)
-{
-    if (auto fault = recordStructureFault(bytes)) return fault;
-    const RecordReader record(bytes);
-    const std::string climate = text(record, "klimaModell");
-    if (!climate.empty() && !isClimateModelKey(climate)) return "unknown climate model '" + climate + "'";
-    const std::string hvac = text(record, "HlkModus");
-    if (hvac != "quasistat" && hvac != "sim") return "unknown HVAC mode '" + hvac + "'";
-    return std::nullopt;
-}
+std::optional<std::string> recordFault(const RecordBytes& bytes) { return recordStructureFault(bytes); }
 
 LoadFindings applyRecord(Project& p, const RecordBytes& bytes, const LoadContext& context)
 {
@@ -61,7 +52,8 @@ LoadFindings applyRecord(Project& p, const RecordBytes& bytes, const LoadContext
     const SoilPreset& startSoil = soilPresets()[kDefaultSoilPreset];
     if (p.erdreich == startSoil.name.de && context.language == Language::English) p.erdreich = startSoil.name.en;
 
-    // Climate: the key first, so that the rules know the model.
+    // Climate: the key first, so that the rules know the model. A key of no known model selects
+    // none and is kept, so that saving gives the file back as it came.
     p.klimaModell = text(record, "klimaModell");
     setInOrder(p, record, {Param::max_monatsmittel, Param::jahresmittel, Param::min_monatsmittel,
                            Param::monat_sinusspitze, Param::tag_sinusspitze});
@@ -76,8 +68,9 @@ LoadFindings applyRecord(Project& p, const RecordBytes& bytes, const LoadContext
         findings.climateMessage = applyLoadedClimateModel(p, context.climate ? *context.climate : scratch);
     }
 
-    // HVAC.
-    p.HlkModus = text(record, "HlkModus");
+    // HVAC: every mode but "quasistat" takes the building file, as files of other versions and
+    // installations may spell it.
+    p.HlkModus = text(record, "HlkModus") == "quasistat" ? "quasistat" : "sim";
     setInOrder(p, record, {Param::solltemp, Param::kuehlgrenztemp, Param::heizgrenztemp, Param::EWT_offset,
                            Param::EWT_Reg_offset});
     p.calendar = record.calendar();

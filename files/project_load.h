@@ -35,8 +35,8 @@ struct LoadFindings {
     std::optional<Message> climateMessage;
 };
 
-// A fault that makes the record unusable: a text longer than its field, an unknown
-// climate model or HVAC mode. None for a sound record.
+// A fault that makes the record unusable: a text longer than its field. None for a sound
+// record; unknown model keys are sound (they select no climate model, or the building file).
 std::optional<std::string> recordFault(const RecordBytes& bytes);
 
 // Applies a sound record to `project` (which a load starts from the defaults).

@@ -209,16 +209,38 @@ TEST(ProjectRecord, UnsoundRecordsAreRecognised)
     b = sound;
     b[3028 + 102] = 101;  // the climate file's format
     EXPECT_TRUE(recordFault(b));
-    b = sound;
-    b[2377] = 'X';
-    b[2376] = 1;
-    EXPECT_TRUE(recordFault(b));
-    b = sound;
-    b[2453] = 'Q';  // "Quasistat"
-    EXPECT_TRUE(recordFault(b));
     Project sine;
     sine.klimaModell = "sin";
     EXPECT_FALSE(recordFault(encodeProject(sine)));
+}
+
+TEST(ProjectRecord, UnknownModelKeysLoadAsFilesOfOtherVersionsNeedThem)
+{
+    // A climate key of no known model selects no model and is written back as it came.
+    Project odd;
+    odd.klimaModell = "wetter";
+    odd.set(Param::max_monatsmittel, 21);
+    odd.HlkModus = "Quasistat";  // any mode but "quasistat" takes the building file
+    const RecordBytes bytes = encodeProject(odd);
+    EXPECT_FALSE(recordFault(bytes));
+    Project back;
+    const LoadFindings f = applyRecord(back, bytes, {});
+    EXPECT_EQ(back.klimaModell, "wetter");
+    EXPECT_EQ(back.get(Param::max_monatsmittel), 21);  // no model overwrote the typed climate
+    EXPECT_FALSE(f.reacceptClimateFile);
+    EXPECT_FALSE(f.climateMessage);
+    EXPECT_EQ(back.HlkModus, "sim");
+    EXPECT_TRUE(f.reacceptBuildingFile);
+    EXPECT_TRUE(f.chooseBuildingFile);
+    const RecordBytes again = encodeProject(back);
+    EXPECT_TRUE(std::equal(again.begin() + 2376, again.begin() + 2376 + 31, bytes.begin() + 2376));
+
+    Project empty;
+    empty.klimaModell.clear();
+    empty.HlkModus.clear();
+    applyRecord(back, encodeProject(empty), {});
+    EXPECT_EQ(back.klimaModell, "");
+    EXPECT_EQ(back.HlkModus, "sim");
 }
 
 }  // namespace
