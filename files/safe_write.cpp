@@ -2,6 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,6 +40,44 @@ bool mayReplaceFile(const fs::path& path)
     return ::access(target.c_str(), W_OK) == 0;
 }
 
+namespace {
+
+bool writeAll(int fd, std::span<const std::uint8_t> bytes)
+{
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A writable file in a folder the user may not write to (a shared project folder, a
+// mounted share) has no room for a temporary file beside it: it is overwritten where it
+// lies, and its old bytes, kept in memory, are put back when the write fails.
+std::optional<std::string> overwriteInPlace(const fs::path& target, std::span<const std::uint8_t> content)
+{
+    std::ifstream in(target, std::ios::binary);
+    const std::vector<std::uint8_t> old{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in.eof() && in.fail()) return "cannot read " + target.string();
+    in.close();
+    const int fd = ::open(target.c_str(), O_WRONLY);
+    if (fd < 0) return systemError("cannot write " + target.string());
+    const auto put = [fd](std::span<const std::uint8_t> bytes) {
+        return ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, bytes) &&
+               ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+    };
+    if (put(content)) return ::close(fd) == 0 ? std::nullopt : std::optional(systemError("cannot write " + target.string()));
+    const std::string message = systemError("cannot write " + target.string());
+    put(old);
+    ::close(fd);
+    return message;
+}
+
+}  // namespace
+
 std::optional<std::string> replaceFileSafely(const fs::path& path, std::span<const std::uint8_t> content)
 {
     if (!mayReplaceFile(path)) {
@@ -45,6 +86,7 @@ std::optional<std::string> replaceFileSafely(const fs::path& path, std::span<con
     }
     const fs::path target = targetOf(path);
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (::access(dir.c_str(), W_OK) != 0) return overwriteInPlace(target, content);
     std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return systemError("cannot create a file beside " + target.string());
@@ -66,13 +108,7 @@ std::optional<std::string> replaceFileSafely(const fs::path& path, std::span<con
     }();
     if (::fchmod(fd, mode) != 0) return fail("cannot set the permissions of " + temporary.string());
 
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return fail("cannot write " + target.string());
-        written += static_cast<std::size_t>(n);
-    }
+    if (!writeAll(fd, content)) return fail("cannot write " + target.string());
     if (::fsync(fd) != 0) return fail("cannot write " + target.string());
     if (::close(fd) != 0) {
         std::error_code ec;

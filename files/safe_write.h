@@ -18,8 +18,9 @@ namespace talp {
 bool mayReplaceFile(const std::filesystem::path& path);
 
 // Writes `content` to `path` through a temporary file and a rename; an existing file keeps
-// its permissions, and a symbolic link is followed to the file it names. Returns the
-// reason when nothing was replaced.
+// its permissions, and a symbolic link is followed to the file it names. A writable file in
+// a folder that cannot be written is overwritten in place, and restored when that fails.
+// Returns the reason when nothing was replaced.
 std::optional<std::string> replaceFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> content);
 
 }  // namespace talp

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <limits>
@@ -166,6 +171,70 @@ TEST(ProjectFileReadOnly, ACurrentReadOnlyFileLoadsUnchanged)
     p.modified = true;
     EXPECT_TRUE(saveProjectFile(file, p));
     EXPECT_TRUE(p.modified);
+}
+
+// Runs `work` as a user who may write `file` but not the folder it lies in: as the
+// administrator (who may write any folder) in a child process of an ordinary user, else with
+// the folder's write permission taken away. `work` runs with files no larger than
+// `maxFileSize` bytes when it is given. True when `work` returned true.
+bool inAFolderTheUserCannotWrite(const std::filesystem::path& file, const std::function<bool()>& work,
+                                 rlim_t maxFileSize = RLIM_INFINITY)
+{
+    const std::filesystem::path dir = file.parent_path();
+    if (::geteuid() != 0) {
+        ::chmod(dir.c_str(), 0555);
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limited{maxFileSize, saved.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+        const bool ok = work();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::chmod(dir.c_str(), 0755);
+        return ok;
+    }
+    constexpr uid_t kNobody = 65534;
+    ::chmod(dir.c_str(), 0755);
+    if (::chown(file.c_str(), kNobody, kNobody) != 0) return false;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit limited{maxFileSize, maxFileSize};
+        std::signal(SIGXFSZ, SIG_IGN);
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0 || ::setrlimit(RLIMIT_FSIZE, &limited) != 0) ::_exit(2);
+        ::_exit(work() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(ProjectFileSave, AWritableFileInAFolderThatCannotBeWrittenIsSavedAndUpgradedInPlace)
+{
+    TempDir dir;
+    const auto file = dir / "shared.tlp";
+    Project p = sample();
+    ASSERT_FALSE(saveProjectFile(file, p));
+    p.set(Param::rohranzahl, 7);
+    EXPECT_TRUE(inAFolderTheUserCannotWrite(file, [&] { return !saveProjectFile(file, p); }));
+    EXPECT_EQ(loadProjectFile(file).project.getInt(Param::rohranzahl), 7);
+    EXPECT_EQ(std::filesystem::directory_iterator(dir.path())->path(), file);  // nothing left beside it
+
+    const auto old = dir.writeBytes("old.tlp", oldFile(sample(), RecordVersion::V093));
+    EXPECT_TRUE(inAFolderTheUserCannotWrite(old, [&] { return loadProjectFile(old).ok; }));
+    EXPECT_EQ(tagOf(TempDir::read(old)), "TALP 1.00");
+    EXPECT_EQ(TempDir::read(old).size(), kRecordSize);
+}
+
+TEST(ProjectFileSave, AnInPlaceWriteThatFailsPutsTheOldBytesBack)
+{
+    // The upgrade of a 0.93 file lengthens it by the basement values; a disk that takes no
+    // more than the old length fails the write half way.
+    TempDir dir;
+    const Bytes before = oldFile(sample(), RecordVersion::V093);
+    const auto old = dir.writeBytes("old.tlp", before);
+    EXPECT_FALSE(inAFolderTheUserCannotWrite(old, [&] { return loadProjectFile(old).upgrade == UpgradeResult::Upgraded; },
+                                             before.size() + 8));
+    EXPECT_EQ(TempDir::read(old), before);
 }
 
 TEST(ProjectFileSave, SaveThenLoadGivesTheProjectBack)
