@@ -23,7 +23,8 @@ Project loadProjectArgument(const std::string& path)
     if (!load.ok) throw CommandFailure{std::string(kProjectFileUnreadable.de) + "\n" + load.fault};
     if (load.findings.climateMessage) std::cerr << load.findings.climateMessage->text.de << "\n";
     if (const auto refusal = reacceptLoadedCouplings(load.project, load.findings.reacceptClimateFile,
-                                                     load.findings.reacceptBuildingFile, &climate.installation))
+                                                     load.findings.reacceptBuildingFile, &climate.installation,
+                                                     std::filesystem::path(path).parent_path()))
         throw CommandFailure{refusal->text(Language::German)};
     return load.project;
 }

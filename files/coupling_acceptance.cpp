@@ -1,13 +1,14 @@
 #include "files/coupling_acceptance.h"
 
 #include "files/climate_file_sine.h"
+#include "files/coupling_name.h"
 #include "files/hourly_format.h"
 
 namespace talp {
 
 namespace {
-// Capacity of the file name and format strings of the project file.
-constexpr std::size_t kCouplingTextLength = 100;
+// Capacity of the format string of the project file.
+constexpr std::size_t kFormatLength = 100;
 }  // namespace
 
 CouplingChoice couplingChoiceOf(const Project& project, CouplingKind kind)
@@ -17,7 +18,7 @@ CouplingChoice couplingChoiceOf(const Project& project, CouplingKind kind)
 }
 
 CouplingAcceptance acceptCoupling(Project& project, CouplingKind kind, const CouplingChoice& choice,
-                                  const Installation* installation)
+                                  const Installation* installation, const std::filesystem::path& projectFolder)
 {
     using Result = CouplingAcceptance::Result;
     const bool climate = kind == CouplingKind::Climate;
@@ -32,13 +33,17 @@ CouplingAcceptance acceptCoupling(Project& project, CouplingKind kind, const Cou
 
     CouplingRecord candidate;
     candidate.valid = true;
-    candidate.fileName = cutToCharacters(choice.fileName, kCouplingTextLength);
-    candidate.format = cutToCharacters(choice.format, kCouplingTextLength);
+    // The whole path is checked and kept: a path cut to the record's length would name
+    // another file, or none.
+    candidate.fileName = choice.fileName;
+    candidate.format = cutToCharacters(choice.format, kFormatLength);
     candidate.columns = parsed->columns;
     candidate.columnCount = parsed->count;
     candidate.headerLines = choice.headerLines;
     const HourlyFileCheck check = checkHourlyFile(candidate, installation);
     if (!check.ok()) return {Result::FileRejected, check};
+    if (!storedCouplingName(candidate.fileName, projectFolder))
+        return {Result::FileRejected, {HourlyFileCheck::Status::NameTooLong, 0}};
 
     record = candidate;
     if (climate) {
@@ -59,11 +64,12 @@ std::string CouplingRefusal::text(Language language) const
 }
 
 std::optional<CouplingRefusal> reacceptLoadedCouplings(Project& project, bool climateFile, bool buildingFile,
-                                                       const Installation* installation)
+                                                       const Installation* installation,
+                                                       const std::filesystem::path& projectFolder)
 {
     for (const CouplingKind kind : {CouplingKind::Climate, CouplingKind::Building}) {
         if (!(kind == CouplingKind::Climate ? climateFile : buildingFile)) continue;
-        const CouplingAcceptance acceptance = acceptCoupling(project, kind, couplingChoiceOf(project, kind), installation);
+        const CouplingAcceptance acceptance = acceptCoupling(project, kind, couplingChoiceOf(project, kind), installation, projectFolder);
         if (!acceptance.accepted()) return CouplingRefusal{kind, acceptance};
     }
     return std::nullopt;

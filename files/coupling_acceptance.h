@@ -4,6 +4,7 @@
 // passes replaces the coupling's settings; an accepted climate file also sets the sine
 // model's parameters from its monthly means.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -37,8 +38,10 @@ struct CouplingAcceptance {
 // last accepted one.
 CouplingChoice couplingChoiceOf(const Project& project, CouplingKind kind);
 
+// `projectFolder` is the folder of the project's file (empty for an unnamed project): a path
+// too long for the project file is accepted when it fits relative to that folder.
 CouplingAcceptance acceptCoupling(Project& project, CouplingKind kind, const CouplingChoice& choice,
-                                  const Installation* installation);
+                                  const Installation* installation, const std::filesystem::path& projectFolder = {});
 
 }  // namespace talp
 
@@ -57,6 +60,7 @@ struct CouplingRefusal {
 // last accepted settings (its sine parameters are derived anew), the building file with
 // its own. The first refusal is returned; the windows would leave its dialog open.
 std::optional<CouplingRefusal> reacceptLoadedCouplings(Project& project, bool climateFile, bool buildingFile,
-                                                       const Installation* installation);
+                                                       const Installation* installation,
+                                                       const std::filesystem::path& projectFolder = {});
 
 }  // namespace talp

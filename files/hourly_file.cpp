@@ -1,5 +1,7 @@
 #include "files/hourly_file.h"
 
+#include "files/coupling_name.h"
+
 #include <system_error>
 
 #include "core/numeric.h"
@@ -100,6 +102,7 @@ std::string HourlyFileCheck::text(Language language) const
     case Status::NoFileChosen: return std::string(kNoFileChosen.in(language));
     case Status::CannotOpen: return std::string(kCannotOpenFile.in(language));
     case Status::BadLine: return std::string(kErrorInLine.in(language)) + std::to_string(line);
+    case Status::NameTooLong: return std::string(kCouplingNameTooLong.in(language));
     }
     return {};
 }

@@ -62,7 +62,7 @@ inline constexpr Text kWarningTitle{"Warnung", "Warning"};
 
 // The result of checking a file: success, or the message the user sees.
 struct HourlyFileCheck {
-    enum class Status { Ok, NoFileChosen, CannotOpen, BadLine } status = Status::Ok;
+    enum class Status { Ok, NoFileChosen, CannotOpen, BadLine, NameTooLong } status = Status::Ok;
     int line = 0;  // the first bad line, counted from the top of the file, header included
 
     bool ok() const { return status == Status::Ok; }

@@ -1,9 +1,11 @@
 #include "files/project_file.h"
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
+#include "files/coupling_name.h"
 #include "files/safe_write.h"
 
 namespace talp {
@@ -38,6 +40,12 @@ std::string shortFileFault(const fs::path& path, std::size_t size)
 {
     return path.string() + " is shorter than a project record (" + std::to_string(size) + " of " +
            std::to_string(kRecordSize) + " bytes)";
+}
+
+// The climate file, the building file and the last accepted climate file.
+std::array<CouplingRecord*, 3> couplingsOf(Project& p)
+{
+    return {&p.climateCoupling, &p.buildingCoupling, &p.lastClimateCoupling};
 }
 
 }  // namespace
@@ -98,13 +106,24 @@ ProjectFileLoad loadProjectFile(const fs::path& path, const LoadContext& context
         return load;
     }
     load.findings = applyRecord(load.project, *record, context);
+    for (CouplingRecord* coupling : couplingsOf(load.project))
+        coupling->fileName = loadedCouplingName(coupling->fileName, path.parent_path());
     load.ok = true;
     return load;
 }
 
 std::optional<std::string> saveProjectFile(const fs::path& path, Project& project)
 {
-    const RecordBytes record = encodeProject(project);
+    Project stored = project;
+    for (CouplingRecord* coupling : couplingsOf(stored)) {
+        const std::optional<std::string> name = storedCouplingName(coupling->fileName, path.parent_path());
+        if (!name)
+            return "the path of a coupled file is longer than the " + std::to_string(kCouplingNameCapacity) +
+                   " characters a project file can hold, also relative to " + path.parent_path().string() + ": " +
+                   coupling->fileName;
+        coupling->fileName = *name;
+    }
+    const RecordBytes record = encodeProject(stored);
     if (auto failure = replaceFileSafely(path, record)) return failure;
     project.modified = false;
     return std::nullopt;

@@ -200,7 +200,8 @@ void TDlgSimulation::OKBtnClick()
     choice.format = utf8(FormatString->text());
     choice.headerLines = AnzahlZeilen->value();
     const CouplingAcceptance outcome =
-        acceptCoupling(context_.project(), kind_, choice, &context_.session().installation);
+        acceptCoupling(context_.project(), kind_, choice, &context_.session().installation,
+                       std::filesystem::path(context_.session().projectPath).parent_path());
     EditDateiname->setFocus();
     switch (outcome.result) {
     case CouplingAcceptance::Result::Accepted: done(QDialog::Accepted); return;

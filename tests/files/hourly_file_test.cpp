@@ -2,7 +2,9 @@
 
 #include "core/numeric.h"
 #include "files/coupling_acceptance.h"
+#include "files/coupling_name.h"
 #include "files/hourly_file.h"
+#include "files/project_file.h"
 #include "temp_dir.h"
 
 namespace talp {
@@ -173,6 +175,50 @@ TEST(CouplingAcceptance, TheDialogsOkAction)
     EXPECT_EQ(acceptCoupling(p, CouplingKind::Climate, choice, nullptr).result, CouplingAcceptance::Result::SyntaxError);
     EXPECT_FALSE(p.climateCoupling.valid);
     EXPECT_FALSE(p.lastClimateCoupling.valid);
+}
+
+TEST(CouplingAcceptance, APathLongerThanTheProjectFileHoldsIsKeptRelativeToTheProject)
+{
+    // Planners keep weather beside their projects in deep folder trees.
+    TempDir dir;
+    const auto projects = dir / (std::string(60, 'p') + "/Kunde Müller/Variante B");
+    const auto weather = projects / "Wetter" / (std::string(40, 'w') + ".dat");
+    std::filesystem::create_directories(weather.parent_path());
+    std::ofstream(weather) << climateYear(4, [](int h) { return h % 24 * 0.5L; });
+    ASSERT_GT(weather.string().size(), kCouplingNameCapacity);
+
+    Project p;
+    p.klimaModell = "sim";
+    const CouplingChoice choice{weather.string(), "XXXXXXXXXAAAA.A", 4};
+    ASSERT_TRUE(acceptCoupling(p, CouplingKind::Climate, choice, nullptr, projects).accepted());
+    EXPECT_EQ(p.climateCoupling.fileName, weather.string());  // the whole path, not cut
+
+    const auto project = projects / "haus.tlp";
+    ASSERT_FALSE(saveProjectFile(project, p));
+    const std::vector<unsigned char> bytes = TempDir::read(project);
+    const std::string stored(bytes.begin() + 3028 + 2, bytes.begin() + 3028 + 2 + bytes[3028 + 1]);
+    EXPECT_EQ(stored, "./Wetter/" + std::string(40, 'w') + ".dat");
+    const ProjectFileLoad load = loadProjectFile(project);
+    ASSERT_TRUE(load.ok) << load.fault;
+    EXPECT_EQ(load.project.climateCoupling.fileName, weather.string());
+    EXPECT_EQ(load.project.lastClimateCoupling.fileName, weather.string());
+    EXPECT_TRUE(checkHourlyFile(load.project.climateCoupling, nullptr).ok());
+
+    // Saved far from the file, the path fits neither way: the save says why.
+    const auto elsewhere = dir / (std::string(90, 'e') + "/haus.tlp");
+    std::filesystem::create_directories(elsewhere.parent_path());
+    const auto failure = saveProjectFile(elsewhere, p);
+    ASSERT_TRUE(failure);
+    EXPECT_NE(failure->find("100 characters"), std::string::npos) << *failure;
+    EXPECT_FALSE(std::filesystem::exists(elsewhere));
+
+    // An unnamed project has no folder to be relative to: the dialog refuses with the limit.
+    Project unnamed;
+    const CouplingAcceptance refused = acceptCoupling(unnamed, CouplingKind::Climate, choice, nullptr);
+    EXPECT_EQ(refused.result, CouplingAcceptance::Result::FileRejected);
+    EXPECT_NE(refused.check.text(Language::German).find("100 Zeichen"), std::string::npos);
+    EXPECT_NE(refused.check.text(Language::English).find("100 characters"), std::string::npos);
+    EXPECT_FALSE(unnamed.climateCoupling.valid);
 }
 
 TEST(CouplingAcceptance, BuildingFileKnowsItsColumns)
