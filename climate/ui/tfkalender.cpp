@@ -8,6 +8,7 @@
 
 #include "climate/ui/kalender_grid.h"
 #include "core/numeric.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/shell_context.h"
 
@@ -78,7 +79,7 @@ void TFKalender::activate()
 bool TFKalender::edit()
 {
     activate();
-    return exec() == QDialog::Accepted;
+    return dialogs().exec(*this) == QDialog::Accepted;
 }
 
 void TFKalender::setAllDays(bool on)
@@ -92,7 +93,7 @@ void TFKalender::accept()
 {
     const OperatingCalendar& working = KalenderGrid_->calendar();
     if (working.allOff()) {
-        QMessageBox::warning(this, windowTitle(), qt(kCalendarAllOffWarning, context_.language()));
+        showMessage(this, QMessageBox::Warning, windowTitle(), qt(kCalendarAllOffWarning, context_.language()));
         return;
     }
     context_.project().calendar = working;

@@ -28,6 +28,7 @@
 #include "climate/ui/tplzsuchedlg.h"
 #include "core/numeric.h"
 #include "files/ui/tdlgsimulation.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
 namespace talp {
@@ -73,16 +74,6 @@ QComboBox* listBox(const char* name, QWidget* parent)
     auto* box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
     return box;
-}
-
-QMessageBox::Icon iconOf(MessageKind kind)
-{
-    switch (kind) {
-    case MessageKind::Error: return QMessageBox::Critical;
-    case MessageKind::Warning: return QMessageBox::Warning;
-    case MessageKind::Information: return QMessageBox::Information;
-    }
-    return QMessageBox::NoIcon;
 }
 
 }  // namespace
@@ -500,7 +491,7 @@ void Tklimamenue::regionChosen(int index)
 void Tklimamenue::plzClick()
 {
     TPLZSucheDlg dialog(context(), this);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialogs().exec(dialog) != QDialog::Accepted) return;
     project().set(Param::klimaregion, dialog.region() - 1);
     applyChosenRegion();
 }
@@ -615,9 +606,7 @@ void Tklimamenue::hideEvent(QHideEvent* event)
 
 void Tklimamenue::showMessage(const Message& message)
 {
-    QMessageBox box(iconOf(message.kind), qt(message.title, language()), qt(message.text, language()),
-                    QMessageBox::Ok, this);
-    box.exec();
+    talp::showMessage(this, message, language());
 }
 
 void Tklimamenue::endForIncompleteInstallation(const Message& message)

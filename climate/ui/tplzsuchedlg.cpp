@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "climate/postal_code.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
 namespace talp {
@@ -78,8 +79,8 @@ void TPLZSucheDlg::OKBtnClick()
         return;
     }
     const Language l = context_.language();
-    QMessageBox::warning(this, qt(kPostalCodeErrorTitle, l), qt(kInvalidPostalCode, l),
-                         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    dialogs().message(this, QMessageBox::Warning, qt(kPostalCodeErrorTitle, l), qt(kInvalidPostalCode, l),
+                      QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
     plzeingabe->setFocus();
     plzeingabe->selectAll();
 }

@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/shell_context.h"
 
@@ -172,7 +173,7 @@ bool TDetails::validateRows()
     showRows();
     enableTakeOver(v.ok);
     if (v.invalidEntries > 0)
-        QMessageBox::critical(this, windowTitle(), qt(kInvalidEntry, context_.language()));
+        showMessage(this, QMessageBox::Critical, windowTitle(), qt(kInvalidEntry, context_.language()));
     return v.ok;
 }
 

@@ -14,6 +14,7 @@
 #include "core/ui/pipe_schematic.h"
 #include "core/ui/tdetails.h"
 #include "core/ui/up_down_buttons.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
 namespace talp {
@@ -262,7 +263,7 @@ void Tewtmenue::fanChosen()
 void Tewtmenue::openSegmentTable(SegmentMode mode)
 {
     TDetails details(context(), mode, this);
-    details.exec();
+    dialogs().exec(details);
     refreshFromModel();
 }
 

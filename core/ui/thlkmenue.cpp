@@ -15,6 +15,7 @@
 #include "core/hvac.h"
 #include "core/hvac_mode.h"
 #include "core/ui/ventilation_file_dialog.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
 namespace talp {
@@ -295,7 +296,7 @@ void Thlkmenue::fileChosen()
     if (fileDialog_) {
         accepted = fileDialog_->chooseBuildingFile(this);
     } else {
-        QMessageBox::information(this, windowTitle(), qt(hlk_text::kNoFileDialog, language()));
+        showMessage(this, QMessageBox::Information, windowTitle(), qt(hlk_text::kNoFileDialog, language()));
     }
     // A cancelled dialog leaves the building quasi-stationary.
     if (accepted) applySimMode(project());

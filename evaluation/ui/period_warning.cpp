@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "core/hvac.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/shell_context.h"
 
@@ -23,9 +24,9 @@ bool periodWarningAccepted(ShellContext& context, QWidget* parent)
 {
     if (!hvacRules(context.project()).controlByPeriod) return true;
     for (;;) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("TALP"), qt(kPeriodWarning, context.language()),
-                        QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Help, parent);
-        const int answer = box.exec();
+        const QMessageBox::StandardButton answer =
+            dialogs().message(parent, QMessageBox::Warning, QStringLiteral("TALP"), qt(kPeriodWarning, context.language()),
+                              QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Help, QMessageBox::Ok);
         if (answer == QMessageBox::Help) {
             context.showHelp(kPeriodWarningHelp);
             continue;

@@ -1,8 +1,8 @@
 #include "evaluation/ui/tjahreswmenue.h"
 
 #include "evaluation/ui/period_warning.h"
+#include "shell/ui/dialogs.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -152,9 +152,6 @@ Tjahreswmenue::Tjahreswmenue(ShellContext& context, QWidget* parent) : TopicWind
     // gives the window.
     resize(640, 386);
 
-    askExportPath = [this] {
-        return QFileDialog::getSaveFileName(this, QString(), QString(), qt(kExportFilter, language()));
-    };
 
     CloseTimer.setInterval(10);
     CloseTimer.setSingleShot(true);
@@ -324,17 +321,19 @@ void Tjahreswmenue::DateiAusClick()
 {
     const Language l = language();
     if (!resultsValid_) {
-        QMessageBox::critical(this, QStringLiteral("TALP"), qt(kNotCalculated, l));
+        showMessage(this, QMessageBox::Critical, QStringLiteral("TALP"), qt(kNotCalculated, l));
         return;
     }
-    QString path = askExportPath();
-    if (path.isEmpty()) return;
+    const std::optional<QString> chosen =
+        askSaveFile(this, {QString(), QString(), qt(kExportFilter, l), QStringLiteral("tpj"), QStringLiteral("ExportDialog")});
+    if (!chosen) return;
+    QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".tpj");
     const Session& s = context().session();
     // Each file that could not be written is reported; the other is written all the same.
     for (const Message& failed : exportAnnualEvaluation(std::filesystem::path(utf8(path)), *s.results,
                                                         s.results->geometry.pipeLength, s.projectPath, l))
-        QMessageBox::critical(this, qt(failed.title, l), qt(failed.text, l));
+        showMessage(this, QMessageBox::Critical, qt(failed.title, l), qt(failed.text, l));
 }
 
 }  // namespace talp

@@ -35,9 +35,6 @@ public:
     // "Speichern": asks for the file name and writes the annual and the segment file.
     void DateiAusClick();
 
-    // The save dialog; replaceable so that the export can run without a user.
-    std::function<QString()> askExportPath;
-
     bool resultsValid() const { return resultsValid_; }
     bool closing() const { return closing_; }
     QLabel* label(const char* name) const;

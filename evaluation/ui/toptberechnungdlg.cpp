@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/simulation.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/shell_context.h"
 
@@ -216,17 +217,17 @@ void TOptBerechnungDlg::workerFinished()
     running_ = false;
     const Language l = context_.language();
     if (outcome_.message) {
-        QMessageBox::critical(this, QStringLiteral("TALP"), qt(*outcome_.message));
+        showMessage(this, QMessageBox::Critical, QStringLiteral("TALP"), qt(*outcome_.message));
     } else if (outcome_.end) {
         switch (*outcome_.end) {
         case SearchEnd::AllDone:
-            QMessageBox::information(this, QStringLiteral("TALP"), qt(kAllCombinationsDone, l));
+            showMessage(this, QMessageBox::Information, QStringLiteral("TALP"), qt(kAllCombinationsDone, l));
             break;
         case SearchEnd::FileError:
-            QMessageBox::critical(this, QStringLiteral("TALP"), qt(kOptimisationFileError, l));
+            showMessage(this, QMessageBox::Critical, QStringLiteral("TALP"), qt(kOptimisationFileError, l));
             break;
         case SearchEnd::ReadError:
-            QMessageBox::critical(this, QStringLiteral("TALP"), qt(kOptimisationReadError, l));
+            showMessage(this, QMessageBox::Critical, QStringLiteral("TALP"), qt(kOptimisationReadError, l));
             break;
         case SearchEnd::Cancelled:
         case SearchEnd::LimitReached: break;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/shell_context.h"
 
@@ -136,7 +137,7 @@ OptimisationOptions Toptdetailsdlg::edit(const OptimisationOptions& options)
 {
     applyLanguage();
     showOptions(options);
-    return exec() == QDialog::Accepted ? shownOptions() : options;
+    return dialogs().exec(*this) == QDialog::Accepted ? shownOptions() : options;
 }
 
 void Toptdetailsdlg::showOptions(const OptimisationOptions& options)

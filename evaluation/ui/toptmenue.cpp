@@ -20,6 +20,7 @@
 #include "evaluation/ui/tewtparameter.h"
 #include "evaluation/ui/toptberechnungdlg.h"
 #include "evaluation/ui/toptdetailsdlg.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_text.h"
 
@@ -176,7 +177,7 @@ void Toptmenue::BtnNeuStartenClick()
 {
     if (!periodWarningAccepted(context(), this)) return;
     if (const std::optional<std::string> refusal = groundwaterRefusal(project())) {
-        QMessageBox::warning(this, QStringLiteral("TALP"), qt(*refusal));
+        showMessage(this, QMessageBox::Warning, QStringLiteral("TALP"), qt(*refusal));
         return;
     }
     clearChart();
@@ -224,7 +225,7 @@ void Toptmenue::searchEnded()
     enableContinue();
     enableShowButtons();
     if (!search_.counters().hasEconomic())
-        QMessageBox::information(this, QStringLiteral("TALP"), qt(kNoEconomicCombination, language()));
+        showMessage(this, QMessageBox::Information, QStringLiteral("TALP"), qt(kNoEconomicCombination, language()));
 }
 
 void Toptmenue::clearChart()
@@ -288,13 +289,13 @@ void Toptmenue::showRecord(long long recordNumber)
     const std::optional<CombinationRecord> record =
         recordNumber >= 0 ? readCombinationRecord(search_.paths().economic, recordNumber) : std::nullopt;
     if (!record) {
-        QMessageBox::critical(this, QStringLiteral("TALP"), qt(kOptimisationReadError, language()));
+        showMessage(this, QMessageBox::Critical, QStringLiteral("TALP"), qt(kOptimisationReadError, language()));
         return;
     }
     selectedPoint_ = {pointOf(*record)};
     OptGraph->setPoints(kSelectedSeries, selectedPoint_);
     EWTParameter->showCombination(project(), *record, language());
-    if (EWTParameter->exec() == QDialog::Accepted) takeOver(*record);
+    if (dialogs().exec(*EWTParameter) == QDialog::Accepted) takeOver(*record);
 }
 
 void Toptmenue::takeOver(const CombinationRecord& record)

@@ -1,7 +1,6 @@
 #include "evaluation/ui/ttageswmenue.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +20,7 @@
 #include "evaluation/evaluation_labels.h"
 #include "evaluation/ui/activation.h"
 #include "evaluation/ui/chart_points.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
 namespace talp {
@@ -151,9 +151,6 @@ Ttageswmenue::Ttageswmenue(ShellContext& context, QWidget* parent) : TopicWindow
     // gives the window.
     resize(640, 386);
 
-    askExportPath = [this] {
-        return QFileDialog::getSaveFileName(this, QString(), QString(), qt(kExportFilter, language()));
-    };
     CloseTimer.setInterval(10);
     CloseTimer.setSingleShot(true);
     connect(&CloseTimer, &QTimer::timeout, this, &Ttageswmenue::leave);
@@ -315,17 +312,19 @@ void Ttageswmenue::DateiAusClick()
 {
     const Language l = language();
     if (!resultsValid_) {
-        QMessageBox::critical(this, QStringLiteral("TALP"), qt(kNotCalculated, l));
+        showMessage(this, QMessageBox::Critical, QStringLiteral("TALP"), qt(kNotCalculated, l));
         return;
     }
-    QString path = askExportPath();
-    if (path.isEmpty()) return;
+    const std::optional<QString> chosen =
+        askSaveFile(this, {QString(), QString(), qt(kExportFilter, l), QStringLiteral("tpt"), QStringLiteral("ExportDialog")});
+    if (!chosen) return;
+    QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".tpt");
     const Session& s = context().session();
     const ShownHour shown{choice_.day, choice_.month, choice_.hour};
     if (const std::optional<Message> failed = exportDailyEvaluation(
             std::filesystem::path(utf8(path)), *s.results, shown, s.results->geometry.pipeLength, s.projectPath, l))
-        QMessageBox::critical(this, qt(failed->title, l), qt(failed->text, l));
+        showMessage(this, QMessageBox::Critical, qt(failed->title, l), qt(failed->text, l));
 }
 
 }  // namespace talp

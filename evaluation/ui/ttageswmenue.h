@@ -47,9 +47,6 @@ public:
     bool sharesContext(const ShellContext& other) const { return &context() == &other; }
     QLabel* label(const char* name) const;
 
-    // The save dialog; replaceable so that the export can run without a user.
-    std::function<QString()> askExportPath;
-
     QComboBox* monat = nullptr;
     QSpinBox* tag = nullptr;
     QSpinBox* stunde = nullptr;

@@ -1,7 +1,6 @@
 #include "files/ui/tdlgsimulation.h"
 
 #include <QEvent>
-#include <QFileDialog>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,6 +16,7 @@
 #include <algorithm>
 
 #include "files/hourly_format.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
 namespace talp {
@@ -188,7 +188,7 @@ int TDlgSimulation::choose()
 {
     showStoredChoice();
     EditDateiname->setFocus();
-    return exec();
+    return dialogs().exec(*this);
 }
 
 void TDlgSimulation::startReimport() { Timer1->start(); }
@@ -217,14 +217,11 @@ void TDlgSimulation::OKBtnClick()
 void TDlgSimulation::DateiOeffnenClick()
 {
     const QString current = EditDateiname->text();
-    QFileDialog dialog(this, qt(textsOf(kind_).group, context_.language()),
-                       current == QLatin1String("keine") ? QString() : current, qt(kAllFiles, context_.language()));
-    dialog.setObjectName(QStringLiteral("OpenDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    EditDateiname->setText(chosen ? dialog.selectedFiles().constFirst() : QStringLiteral("keine"));
+    const std::optional<QString> chosen =
+        askOpenFile(this, {qt(textsOf(kind_).group, context_.language()),
+                           current == QLatin1String("keine") ? QString() : current, qt(kAllFiles, context_.language()),
+                           QString(), QStringLiteral("OpenDialog")});
+    EditDateiname->setText(chosen.value_or(QStringLiteral("keine")));
 }
 
 bool TDlgSimulation::eventFilter(QObject* watched, QEvent* event)
@@ -256,7 +253,7 @@ void TDlgSimulation::reportSyntaxError()
 
 void TDlgSimulation::warn(const QString& text)
 {
-    QMessageBox::warning(this, qt(kWarningTitle, context_.language()), text);
+    showMessage(this, QMessageBox::Warning, qt(kWarningTitle, context_.language()), text);
 }
 
 }  // namespace talp

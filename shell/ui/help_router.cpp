@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include "shell/help_file.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/qt_text.h"
 
@@ -26,8 +26,8 @@ void HelpRouter::show(int context)
     lastContext_ = context;
     if (helpFile_.isEmpty()) return;
     if (!QFileInfo::exists(helpFile_)) {
-        QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("TALP"),
-                             qt(helpFileMissingMessage(helpFile_.toStdString())));
+        showMessage(QApplication::activeWindow(), QMessageBox::Warning, QStringLiteral("TALP"),
+                    qt(helpFileMissingMessage(helpFile_.toStdString())));
         return;
     }
     if (!window_) window_ = std::make_unique<HelpWindow>(language_);

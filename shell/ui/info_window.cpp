@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "shell/shell_texts.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
 namespace talp {
@@ -51,24 +52,13 @@ InfoWindow::InfoWindow(std::function<Language()> languageStartUp, QWidget* paren
 
 void InfoWindow::open(bool closeByItself)
 {
-    startUpPending_ = true;
+    // On the screen first, so that the language window comes up over it; the time it
+    // stays counts from the settled language.
+    show();
+    applyLanguage(languageStartUp_());
     if (closeByItself) closeTimer_.start();
-    exec();
+    dialogs().exec(*this);
     closeTimer_.stop();
-}
-
-void InfoWindow::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!startUpPending_) return;
-    startUpPending_ = false;
-    // After the window is on the screen, so that the language window comes up over it.
-    QTimer::singleShot(0, this, [this] {
-        const bool timed = closeTimer_.isActive();
-        closeTimer_.stop();
-        applyLanguage(languageStartUp_());
-        if (timed) closeTimer_.start();
-    });
 }
 
 void InfoWindow::applyLanguage(Language language)

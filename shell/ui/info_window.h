@@ -22,9 +22,6 @@ public:
     // Shows the window modally; with `closeByItself` it goes after a few seconds.
     void open(bool closeByItself);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void applyLanguage(Language language);
 
@@ -34,7 +31,6 @@ private:
     QLabel* version_;
     QPushButton* ok_;
     QTimer closeTimer_;
-    bool startUpPending_ = false;
 };
 
 }  // namespace talp

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
 namespace talp {
@@ -82,7 +83,7 @@ void LanguageWindow::choose(Language language)
     if (restartNeeded) {
         QString text = qt(kRestartForLanguage);
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        QMessageBox::information(this, QStringLiteral("TALP"), text);
+        showMessage(this, QMessageBox::Information, QStringLiteral("TALP"), text);
     }
     close();
 }

@@ -2,23 +2,22 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStatusBar>
 
-#include "shell/shell_texts.h"
 #include "shell/help_contexts.h"
 #include "shell/help_file.h"
-#include "shell/window_title.h"
+#include "shell/shell_texts.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/info_window.h"
 #include "shell/ui/language_window.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/report_commands.h"
 #include "shell/ui/save_changes_dialog.h"
 #include "shell/ui/topic_window.h"
+#include "shell/window_title.h"
 
 namespace talp {
 
@@ -217,7 +216,7 @@ Language Thauptmenu::languageStartUp()
     LanguageState& state = session_.languageState;
     if (!settleLanguageFromSettings(state, session_.installation.readable(kLanguageSettingsFile))) {
         LanguageWindow window(session_, infomenue_->isVisible() ? static_cast<QWidget*>(infomenue_) : this);
-        window.exec();
+        dialogs().exec(window);
     }
     applyLanguage();
     context_.help().attach(QString::fromStdString(helpFilePath(session_.installation, session_.language()).string()),
@@ -251,43 +250,37 @@ SaveChangesAnswer Thauptmenu::askSaveChanges() { return aenderungen_->ask(); }
 
 std::optional<std::string> Thauptmenu::askOpenPath(const std::string& initialFile)
 {
-    QFileDialog dialog(this, qt(kOpenDialogTitle, session_.language()), qt(initialFile),
-                       qt(kProjectFileFilter, session_.language()));
-    dialog.setObjectName(QStringLiteral("OpenDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("tlp"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return utf8(dialog.selectedFiles().constFirst());
+    const Language l = session_.language();
+    const std::optional<QString> chosen = askOpenFile(
+        this, {qt(kOpenDialogTitle, l), qt(initialFile), qt(kProjectFileFilter, l), QStringLiteral("tlp"),
+               QStringLiteral("OpenDialog")});
+    if (!chosen) return std::nullopt;
+    return utf8(*chosen);
 }
 
 std::optional<std::string> Thauptmenu::askSaveAsPath()
 {
-    QFileDialog dialog(this, qt(kSaveDialogTitle, session_.language()), qt(session_.projectPath),
-                       qt(kProjectFileFilter, session_.language()));
-    dialog.setObjectName(QStringLiteral("SaveDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("tlp"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return utf8(dialog.selectedFiles().constFirst());
+    const Language l = session_.language();
+    const std::optional<QString> chosen = askSaveFile(
+        this, {qt(kSaveDialogTitle, l), qt(session_.projectPath), qt(kProjectFileFilter, l), QStringLiteral("tlp"),
+               QStringLiteral("SaveDialog")});
+    if (!chosen) return std::nullopt;
+    return utf8(*chosen);
 }
 
 bool Thauptmenu::confirm(const Text& question)
 {
-    return QMessageBox::question(this, QStringLiteral("TALP"), qt(question, session_.language()),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return askYesNo(this, QStringLiteral("TALP"), qt(question, session_.language()));
 }
 
 void Thauptmenu::warn(const Text& message)
 {
-    QMessageBox::warning(this, QStringLiteral("TALP"), qt(message, session_.language()));
+    showMessage(this, QMessageBox::Warning, QStringLiteral("TALP"), qt(message, session_.language()));
 }
 
 void Thauptmenu::reportIoError(const std::string& message)
 {
-    QMessageBox::critical(this, qt(kIoErrorTitle, session_.language()), qt(message));
+    showMessage(this, QMessageBox::Critical, qt(kIoErrorTitle, session_.language()), qt(message));
 }
 
 void Thauptmenu::projectReplaced(const LoadFindings& findings)
@@ -302,8 +295,8 @@ void Thauptmenu::projectReplaced(const LoadFindings& findings)
     if (findings.chooseClimateFile) showTopic(Topic::Klima);
     if (findings.chooseBuildingFile) showTopic(Topic::Hlk);
     if (findings.climateMessage)
-        QMessageBox::warning(this, qt(findings.climateMessage->title, session_.language()),
-                             qt(findings.climateMessage->text, session_.language()));
+        showMessage(this, QMessageBox::Warning, qt(findings.climateMessage->title, session_.language()),
+                    qt(findings.climateMessage->text, session_.language()));
     focusNumberOfPipes();
 }
 

@@ -2,18 +2,17 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 
 #include "shell/lang_haupt.h"
 #include "shell/report/report_calculation.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/report_painter.h"
 #include "shell/ui/shell_context.h"
@@ -53,7 +52,7 @@ void ReportCommands::printActiveForm()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(qt(kFormJobTitle));
     QPrintDialog dialog(&printer, dialogParent());
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialogs().exec(dialog) != QDialog::Accepted) return;
     drawFormPicture(active->widget()->grab().toImage(), printer);
 }
 
@@ -70,7 +69,7 @@ void ReportCommands::printWholeProject()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(qt(kReportJobTitle));
     QPrintDialog dialog(&printer, dialogParent());
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialogs().exec(dialog) != QDialog::Accepted) return;
     calculateIfNeeded();
     drawProjectReport(sessionReport(context_.session()), printer);
 }
@@ -85,15 +84,13 @@ void ReportCommands::saveProjectPdf()
         projectPath.empty()
             ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(qt(kUnnamedPdf, language))
             : project.dir().filePath(project.completeBaseName() + QStringLiteral(".pdf"));
-    QFileDialog dialog(dialogParent(), qt(kPdfDialogTitle, language), proposal, qt(kPdfFilter, language));
-    dialog.setObjectName(QStringLiteral("ReportPdfDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const std::optional<QString> file =
+        askSaveFile(dialogParent(), {qt(kPdfDialogTitle, language), proposal, qt(kPdfFilter, language),
+                                     QStringLiteral("pdf"), QStringLiteral("ReportPdfDialog")});
+    if (!file) return;
     calculateIfNeeded();
-    if (!writeReportPdf(sessionReport(context_.session()), dialog.selectedFiles().constFirst()))
-        QMessageBox::critical(dialogParent(), QStringLiteral("TALP"), qt(kFileError, language));
+    if (!writeReportPdf(sessionReport(context_.session()), *file))
+        showMessage(dialogParent(), QMessageBox::Critical, QStringLiteral("TALP"), qt(kFileError, language));
 }
 
 }  // namespace talp

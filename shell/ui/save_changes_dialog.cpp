@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "shell/shell_texts.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
 namespace talp {
@@ -66,7 +67,7 @@ SaveChangesAnswer SaveChangesDialog::ask()
     answer_ = SaveChangesAnswer::Cancel;  // closing the window counts as Cancel
     aenderungen_ja->setDefault(true);
     aenderungen_ja->setFocus();
-    exec();
+    dialogs().exec(*this);
     // The next question starts on "Ja" again.
     aenderungen_ja->setFocus();
     return answer_;

@@ -7,21 +7,12 @@
 #include <QScreen>
 #include <QThread>
 
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
 namespace talp {
 
 namespace {
-
-QMessageBox::Icon iconOf(MessageKind kind)
-{
-    switch (kind) {
-    case MessageKind::Error: return QMessageBox::Critical;
-    case MessageKind::Warning: return QMessageBox::Warning;
-    case MessageKind::Information: return QMessageBox::Information;
-    }
-    return QMessageBox::Critical;
-}
 
 QLabel* placedLabel(QWidget* parent, const char* name, const QString& text, int left, int top)
 {
@@ -151,9 +142,7 @@ void FormWarten::runEconomics()
 
 void FormWarten::showMessage(const Message& message)
 {
-    QMessageBox box(iconOf(message.kind), qt(message.title, session_.language()), qt(message.text, session_.language()),
-                    QMessageBox::Ok, this);
-    box.exec();
+    talp::showMessage(this, message, session_.language());
 }
 
 void FormWarten::reject()

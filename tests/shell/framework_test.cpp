@@ -3,7 +3,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "message_catcher.h"
+#include "scripted_dialogs.h"
 #include "shell/ui/param_spin_box.h"
 #include "shell/ui/wait_window.h"
 
@@ -44,17 +44,17 @@ void FrameworkTest::waitWindowShowsTheParameterErrorThenTheFailureMessage()
     session.project.set(Param::verlegungstiefe, 3.0L);
     session.project.set(Param::Grundwassertiefe, 2.0L);
     const SimulationResults* before = session.results.get();
-    MessageCatcher catcher;
+    ScriptedDialogs dialogs;
     FormWarten wait(session);
     QVERIFY(!wait.calculate(kFullYear, QStringLiteral("x")));
     QVERIFY(wait.BerechnungFehler);
     QVERIFY(session.BerechnungFehler);
     QCOMPARE(session.economics.Investition, 0.0L);
     QCOMPARE(session.results.get(), before);
-    QCOMPARE(catcher.texts.size(), 2);
-    QCOMPARE(catcher.titles.at(0), QStringLiteral("Parameterfehler"));
-    QCOMPARE(catcher.texts.at(0), QStringLiteral("Grundwassertiefe kleiner als Verlegungstiefe"));
-    QCOMPARE(catcher.texts.at(1),
+    QCOMPARE(dialogs.texts().size(), 2);
+    QCOMPARE(dialogs.titles().at(0), QStringLiteral("Parameterfehler"));
+    QCOMPARE(dialogs.texts().at(0), QStringLiteral("Grundwassertiefe kleiner als Verlegungstiefe"));
+    QCOMPARE(dialogs.texts().at(1),
              QStringLiteral("Dieser EWT kann nicht berechnet werden. Bitte überprüfen Sie die Eingaben."));
 }
 

@@ -1,4 +1,3 @@
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -10,7 +9,7 @@
 #include <fstream>
 
 #include "memory_store.h"
-#include "message_catcher.h"
+#include "scripted_dialogs.h"
 #include "shell/lang_haupt.h"
 #include "shell/ui/info_window.h"
 #include "shell/ui/language_window.h"
@@ -69,7 +68,7 @@ struct Start {
     std::filesystem::path root() const { return dir.path().toStdString(); }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     // Waits for the start-up sequence: information window, language, first project.
-    bool started() { return QTest::qWaitFor([this] { return store.loads > 0 && !QApplication::activeModalWidget(); }, 8000); }
+    bool started() { return QTest::qWaitFor([this] { return store.loads > 0; }, 8000); }
     ProbeWindow* probe(Topic t) const { return static_cast<ProbeWindow*>(window->topicWindow(t)); }
 
     QTemporaryDir dir;
@@ -78,35 +77,25 @@ struct Start {
     std::unique_ptr<Thauptmenu> window;
 };
 
-// Closes the information window and answers file dialogs with `file` (or cancels them when
-// it is empty) and the save-changes dialog with `answer`.
+// Answers the program's questions: file dialogs with the paths in `dialogs.files` (cancelled
+// when there is none) and the save-changes dialog with `answer`.
 struct Answers {
-    QString file;
+    Answers()
+    {
+        dialogs.on<SaveChangesDialog>([this](SaveChangesDialog& changes) {
+            ++saveChangesShown;
+            QPushButton* b = answer == SaveChangesAnswer::Yes  ? changes.aenderungen_ja
+                             : answer == SaveChangesAnswer::No ? changes.aenderungen_nein
+                                                               : changes.CancelBtn;
+            b->click();
+            return changes.result();
+        });
+    }
+    int fileDialogsShown() const { return static_cast<int>(dialogs.fileDialogs.size()); }
+
+    ScriptedDialogs dialogs;
     SaveChangesAnswer answer = SaveChangesAnswer::Cancel;
     int saveChangesShown = 0;
-    int fileDialogsShown = 0;
-
-    bool operator()(QWidget* modal)
-    {
-        if (auto* info = qobject_cast<InfoWindow*>(modal)) {
-            info->accept();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            ++fileDialogsShown;
-            if (file.isEmpty()) {
-                dialog->reject();
-            } else {
-                dialog->selectFile(file);
-                QMetaObject::invokeMethod(dialog, "accept");
-            }
-        } else if (auto* changes = qobject_cast<SaveChangesDialog*>(modal)) {
-            ++saveChangesShown;
-            QPushButton* b = answer == SaveChangesAnswer::Yes  ? changes->aenderungen_ja
-                             : answer == SaveChangesAnswer::No ? changes->aenderungen_nein
-                                                               : changes->CancelBtn;
-            b->click();
-        }
-        return true;
-    }
 };
 
 }  // namespace
@@ -131,13 +120,10 @@ void MainWindowTest::firstStartAsksForTheLanguageAndEnglishShowsEnglishCaptions(
     int loadsWhenAsked = -1;
     Answers answers;
     Start* start = nullptr;
-    MessageCatcher catcher([&](QWidget* modal) {
-        if (auto* language = qobject_cast<LanguageWindow*>(modal)) {
-            loadsWhenAsked = start->store.loads;
-            language->btn_EN->click();
-            return true;
-        }
-        return answers(modal);
+    answers.dialogs.on<LanguageWindow>([&](LanguageWindow& language) {
+        loadsWhenAsked = start->store.loads;
+        language.btn_EN->click();
+        return QDialog::Accepted;
     });
     Start s(nullptr);
     start = &s;
@@ -149,7 +135,7 @@ void MainWindowTest::firstStartAsksForTheLanguageAndEnglishShowsEnglishCaptions(
     QCOMPARE(s.window->action(MenuItem::Speichernunter1)->text(), QStringLiteral("Save as ..."));
     QCOMPARE(s.window->saveChangesDialog()->aenderungen_nein->text(), QStringLiteral("No"));
     QCOMPARE(s.probe(Topic::Ewt)->navigationBar()->button(Topic::Erde)->text(), QStringLiteral("Soil"));
-    QVERIFY(catcher.texts.isEmpty());
+    QVERIFY(answers.dialogs.boxes.empty());
 
     // "Info" runs the language start-up again: English stays.
     s.window->action(MenuItem::Info2)->trigger();
@@ -159,15 +145,14 @@ void MainWindowTest::firstStartAsksForTheLanguageAndEnglishShowsEnglishCaptions(
 void MainWindowTest::choosingGermanLaterAsksForARestartAndKeepsEnglish()
 {
     Answers answers;
-    MessageCatcher catcher(answers);
     Start s("EN");
     QVERIFY(s.started());
     s.window->action(MenuItem::Sprachewhlen1)->trigger();
     auto* language = s.window->findChild<LanguageWindow*>();
     QVERIFY(language);
     language->btn_DE->click();
-    QCOMPARE(catcher.texts.size(), 1);
-    QVERIFY(catcher.texts.at(0).startsWith(QString::fromUtf8("Zum Übernehmen der neuen Spracheinstellung")));
+    QCOMPARE(answers.dialogs.texts().size(), 1);
+    QVERIFY(answers.dialogs.texts().at(0).startsWith(QString::fromUtf8("Zum Übernehmen der neuen Spracheinstellung")));
     QCOMPARE(readFirstLine(s.root() / "sys/talp.ini"), std::string("DE"));
     QCOMPARE(s.session.language(), Language::English);
     QCOMPARE(s.window->action(MenuItem::Datei1)->text(), QStringLiteral("File"));
@@ -176,13 +161,12 @@ void MainWindowTest::choosingGermanLaterAsksForARestartAndKeepsEnglish()
 void MainWindowTest::titleAndRecentFilesFollowTheSavedProjects()
 {
     Answers answers;
-    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
     Start s;
     QVERIFY(s.started());
     QCOMPARE(s.window->windowTitle(), QStringLiteral("TALP - [Unbenannt]"));
     QVERIFY(!s.window->recentFileAction(1)->isEnabled());
     for (const char* name : {"a.tlp", "b.tlp", "c.tlp"}) {
-        answers.file = s.path(name);
+        answers.dialogs.files << s.path(name);
         s.window->action(MenuItem::Speichernunter1)->trigger();
     }
     QCOMPARE(s.window->windowTitle(), QStringLiteral("TALP - c.tlp"));
@@ -209,7 +193,6 @@ void MainWindowTest::titleAndRecentFilesFollowTheSavedProjects()
 void MainWindowTest::newWithAnUnmodifiedProjectLoadsThePresetsAtOnce()
 {
     Answers answers;
-    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
     Start s;
     QVERIFY(s.started());
     s.session.project.set(Param::rohranzahl, 9);  // changed without an edit: not modified
@@ -224,16 +207,15 @@ void MainWindowTest::newWithAnUnmodifiedProjectLoadsThePresetsAtOnce()
 void MainWindowTest::closingWithChangesYesAndACancelledSaveAsKeepsTheProgramOpen()
 {
     Answers answers;
-    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
     Start s;
     QVERIFY(s.started());
     s.session.project.markChanged(InputWindow::Soil);
     answers.answer = SaveChangesAnswer::Yes;
-    answers.file.clear();  // the save-as dialog is cancelled
+    answers.dialogs.files.clear();  // the save-as dialog is cancelled
     QVERIFY(!s.window->close());
     QVERIFY(s.window->isVisible());
     QCOMPARE(answers.saveChangesShown, 1);
-    QCOMPARE(answers.fileDialogsShown, 1);
+    QCOMPARE(answers.fileDialogsShown(), 1);
     QVERIFY(s.session.project.modified);
 
     answers.answer = SaveChangesAnswer::No;
@@ -243,7 +225,6 @@ void MainWindowTest::closingWithChangesYesAndACancelledSaveAsKeepsTheProgramOpen
 void MainWindowTest::aProjectFromTheCommandLineIsNamedAndUnmodifiedUntilEdited()
 {
     Answers answers;
-    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
     Start s("DE", {"/projekte/Haus", "am", "See.tlp"});
     s.store.files["/projekte/Haus am See.tlp"] = MemoryStore::projectWithPipes(6);
     QVERIFY(s.started());
@@ -267,7 +248,6 @@ void MainWindowTest::aProjectFromTheCommandLineIsNamedAndUnmodifiedUntilEdited()
 void MainWindowTest::navigationAndMenuStatesFollowTheChildWindows()
 {
     Answers answers;
-    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
     Start s;
     QVERIFY(s.started());
     Thauptmenu& w = *s.window;
@@ -313,7 +293,6 @@ void MainWindowTest::navigationAndMenuStatesFollowTheChildWindows()
 void MainWindowTest::f1OpensTheTopicOfTheFocusedControl()
 {
     Answers answers;
-    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
     Start s;
     QVERIFY(s.started());
     QApplication::setActiveWindow(s.window.get());
@@ -338,7 +317,6 @@ void MainWindowTest::f1OpensTheTopicOfTheFocusedControl()
 void MainWindowTest::menusCarryTheirCaptionsShortcutsAndTheMinimumSize()
 {
     Answers answers;
-    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
     Start s;
     QVERIFY(s.started());
     Thauptmenu& w = *s.window;
@@ -360,11 +338,10 @@ void MainWindowTest::menusCarryTheirCaptionsShortcutsAndTheMinimumSize()
 void MainWindowTest::withoutPresetsAndBackupTheProgramEndsAfterBothMessages()
 {
     Answers answers;
-    MessageCatcher catcher([&](QWidget* modal) { return answers(modal); });
     Start s;
     s.store.files.clear();
-    QVERIFY(QTest::qWaitFor([&] { return s.store.loads == 2 && !QApplication::activeModalWidget(); }, 8000));
-    QCOMPARE(catcher.texts, QStringList({QString::fromUtf8(TLang_Haupt(haupt::kPresetsMissing, Language::German).data()),
+    QVERIFY(QTest::qWaitFor([&] { return s.store.loads == 2; }, 8000));
+    QCOMPARE(answers.dialogs.texts(), QStringList({QString::fromUtf8(TLang_Haupt(haupt::kPresetsMissing, Language::German).data()),
                                          QString::fromUtf8(TLang_Haupt(haupt::kBackupMissingAtStart, Language::German).data())}));
     QVERIFY(!s.window->isVisible());
 }

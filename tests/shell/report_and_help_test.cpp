@@ -32,7 +32,7 @@
 #include "shell/ui/shell_context.h"
 #include "shell/ui/topic_window.h"
 #include "shell/ui/topic_windows.h"
-#include "tests/shell/message_catcher.h"
+#include "tests/shell/scripted_dialogs.h"
 
 using namespace talp;
 
@@ -173,20 +173,14 @@ void ReportAndHelpTest::pdfCommandCalculatesFirstThroughTheWaitWindow()
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Schule.pdf"));
-    bool dialogSeen = false;
-    MessageCatcher catcher([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        if (!dialog) return false;
-        dialogSeen = true;
-        // Typed, as a planner does: the dialog may still be reading its first folder.
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file);
-        static_cast<QDialog*>(dialog)->accept();
-        return true;
-    });
+    ScriptedDialogs dialogs;
+    dialogs.files << file << file;
     QVERIFY(session.project.RecalcNeeded);
     commands.pdfAction()->trigger();
-    QVERIFY(dialogSeen);
-    QVERIFY(catcher.texts.isEmpty());
+    QCOMPARE(dialogs.fileDialogs.size(), std::size_t(1));
+    QCOMPARE(dialogs.fileDialogs.at(0).name, QStringLiteral("ReportPdfDialog"));
+    QVERIFY(dialogs.fileDialogs.at(0).save);
+    QVERIFY(dialogs.boxes.empty());
     QVERIFY(!session.project.RecalcNeeded);
     QVERIFY(QFile::exists(file));
     const QStringList text = pages(pdfText(file));
@@ -199,7 +193,7 @@ void ReportAndHelpTest::pdfCommandCalculatesFirstThroughTheWaitWindow()
     session.project.RecalcNeeded = true;
     QVERIFY(QFile::remove(file));
     commands.pdfAction()->trigger();
-    QVERIFY(catcher.texts.contains(QStringLiteral("Grundwassertiefe kleiner als Verlegungstiefe")));
+    QVERIFY(dialogs.texts().contains(QStringLiteral("Grundwassertiefe kleiner als Verlegungstiefe")));
     QVERIFY(session.project.RecalcNeeded);
     QCOMPARE(pages(pdfText(file)).size(), 1);
 }
@@ -285,7 +279,7 @@ void ReportAndHelpTest::f1OnAControlOpensItsTopic()
 
 void ReportAndHelpTest::f1OnEveryListedControlAndWindowOpensItsTopic()
 {
-    MessageCatcher catcher;
+    ScriptedDialogs dialogs;
     Session session(installation());
     // The climate window starts on a region, whose hourly file the evaluations read.
     session.openHourlyFile = hourlyFileOpener(&session.installation);
@@ -312,7 +306,7 @@ void ReportAndHelpTest::f1OnEveryListedControlAndWindowOpensItsTopic()
             QApplication::setActiveWindow(window.get());
             active = QTest::qWaitForWindowActive(window.get());
         }
-        QVERIFY2(active, qPrintable(QString::fromUtf8(entry.formName.data()) + catcher.texts.join(QLatin1Char(' '))));
+        QVERIFY2(active, qPrintable(QString::fromUtf8(entry.formName.data()) + dialogs.texts().join(QLatin1Char(' '))));
         // Elsewhere on the window, here a navigation button: the window's own topic.
         QPushButton* navigation = window->navigationBar()->findChildren<QPushButton*>().constFirst();
         QCOMPARE(pressF1On(window.get(), navigation), entry.helpContext);
@@ -364,11 +358,11 @@ void ReportAndHelpTest::aMissingHelpFileIsReportedWithItsPath()
     context.showHelp(701);  // before the language start-up: nothing
     QVERIFY(!context.help().window());
 
-    MessageCatcher catcher;
+    ScriptedDialogs dialogs;
     context.help().attach(QStringLiteral("/nowhere/sys/talp_d.html"));
     context.showHelp(701);
-    QTRY_COMPARE(catcher.texts.size(), 1);
-    QCOMPARE(catcher.texts.first(), QStringLiteral("Hilfe-Datei nicht gefunden\n/nowhere/sys/talp_d.html"));
+    QCOMPARE(dialogs.texts().size(), 1);
+    QCOMPARE(dialogs.texts().first(), QStringLiteral("Hilfe-Datei nicht gefunden\n/nowhere/sys/talp_d.html"));
     QVERIFY(!context.help().window());
     QCOMPARE(context.help().lastContext(), 701);
 }

@@ -4,7 +4,7 @@
 #include "climate/ui/kalender_grid.h"
 #include "climate/ui/tfkalender.h"
 #include "tests/core/ui/window_fixture.h"
-#include "tests/shell/message_catcher.h"
+#include "tests/shell/scripted_dialogs.h"
 
 using namespace talp;
 
@@ -81,9 +81,9 @@ void CalendarDialogTest::allDaysOffIsRefusedButANonExistentDayIsAccepted()
     dialog.show();
     dialog.Immer_Aus->click();
     {
-        MessageCatcher catcher;
+        ScriptedDialogs dialogs;
         dialog.OK->click();
-        QCOMPARE(catcher.texts, QStringList{QStringLiteral(
+        QCOMPARE(dialogs.texts(), QStringList{QStringLiteral(
             "The EHX is allways off! Please choose at least one\nday when the EHX should be switched on.")});
     }
     QVERIFY(dialog.isVisible());

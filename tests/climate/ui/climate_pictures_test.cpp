@@ -20,9 +20,9 @@
 #include "files/hourly_file.h"
 #include "files/ui/tdlgsimulation.h"
 #include "shell/record_store.h"
-#include "shell/ui/info_window.h"
 #include "shell/ui/main_window.h"
 #include "tests/files/ui/coupling_files.h"
+#include "tests/shell/scripted_dialogs.h"
 
 using namespace talp;
 
@@ -129,15 +129,10 @@ void ClimatePicturesTest::climateWindowFitsTheMainWindowInEveryModel()
     Session session(installation);
     session.openHourlyFile = hourlyFileOpener(&session.installation);
     RecordProjectStore store(session);
+    ScriptedDialogs dialogs;
     Thauptmenu main(session, store, {});
     main.show();
-    QTimer answerInfo;
-    connect(&answerInfo, &QTimer::timeout, &main, [] {
-        if (auto* info = qobject_cast<InfoWindow*>(QApplication::activeModalWidget())) info->accept();
-    });
-    answerInfo.start(50);
     QVERIFY(QTest::qWaitFor([&] { return main.topicVisible(Topic::Ewt); }, 8000));
-    answerInfo.stop();
 
     main.showTopic(Topic::Klima);
     auto* climate = qobject_cast<Tklimamenue*>(main.topicWindow(Topic::Klima));

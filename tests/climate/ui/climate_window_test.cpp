@@ -20,7 +20,7 @@
 #include "files/ui/building_file_dialog.h"
 #include "files/ui/tdlgsimulation.h"
 #include "tests/files/ui/coupling_files.h"
-#include "tests/shell/message_catcher.h"
+#include "tests/shell/scripted_dialogs.h"
 
 using namespace talp;
 
@@ -92,16 +92,11 @@ void ClimateWindowTest::postalCodeDialogRefusesWhatFindsNoRegion()
     QCOMPARE(dialog.plzeingabe->maxLength(), 5);
     dialog.show();
     dialog.plzeingabe->setText(code);
-    QStringList buttons;
-    MessageCatcher catcher;
-    QTimer::singleShot(0, &dialog, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            buttons << QString::number(int(box->standardButtons()));
-    });
+    ScriptedDialogs dialogs;
     dialog.OKBtn->click();
-    QCOMPARE(catcher.texts, QStringList{QStringLiteral("Keine gültige Postleitzahl")});
-    QCOMPARE(catcher.titles, QStringList{QStringLiteral("Fehler")});
-    QCOMPARE(buttons, QStringList{QString::number(int(QMessageBox::Ok | QMessageBox::Cancel))});
+    QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("Keine gültige Postleitzahl")});
+    QCOMPARE(dialogs.titles(), QStringList{QStringLiteral("Fehler")});
+    QCOMPARE(dialogs.boxes.at(0).buttons, QMessageBox::Ok | QMessageBox::Cancel);
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
 }
@@ -113,15 +108,14 @@ void ClimateWindowTest::aGoodPostalCodeSelectsItsRegion()
     window.klima_region->click();
     f.clearFlags();
     // Freiburg lies in the southern Upper Rhine valley, region 7.
-    MessageCatcher catcher([](QWidget* modal) {
-        auto* dialog = qobject_cast<TPLZSucheDlg*>(modal);
-        if (!dialog) return false;
-        dialog->plzeingabe->setText(QStringLiteral("79100"));
-        dialog->OKBtn->click();
-        return true;
+    ScriptedDialogs dialogs;
+    dialogs.on<TPLZSucheDlg>([](TPLZSucheDlg& dialog) {
+        dialog.plzeingabe->setText(QStringLiteral("79100"));
+        dialog.OKBtn->click();
+        return dialog.result();
     });
     window.plz->click();
-    QVERIFY(catcher.texts.isEmpty());
+    QVERIFY(dialogs.boxes.empty());
     QCOMPARE(f.project().getInt(Param::klimaregion), 6);
     QCOMPARE(window.klimaregion->currentText(), QStringLiteral("7   Südlicher Oberrheingraben"));
     QCOMPARE(f.project().climateCoupling.fileName, std::string("sys/_klima_7.met"));
@@ -187,10 +181,10 @@ void ClimateWindowTest::aMissingRegionMapEndsTheProgram()
     int ended = 0;
     window.setProgramEnd([&] { ++ended; });
     window.klima_region->click();
-    MessageCatcher catcher;
+    ScriptedDialogs dialogs;
     window.klimaregion->setCurrentIndex(4);
     emit window.klimaregion->activated(4);
-    QCOMPARE(catcher.texts, QStringList{QStringLiteral(
+    QCOMPARE(dialogs.texts(), QStringList{QStringLiteral(
                                 "Karte der Klimaregion nicht gefunden. Bitte wiederholen Sie die Installation.")});
     QCOMPARE(ended, 1);
     // Nothing of region 5 was applied.
@@ -310,13 +304,12 @@ void ClimateWindowTest::fileModelTakesTheFileOrFallsBackToTheRegion()
     window.show();
     window.klima_region->click();
     QString dialogGroup;
-    auto catcher = std::make_unique<MessageCatcher>([&](QWidget* modal) {
-        auto* dialog = qobject_cast<TDlgSimulation*>(modal);
-        if (!dialog) return false;
-        dialogGroup = dialog->fileGroup->title();
-        dialog->EditDateiname->setText(good);
-        dialog->OKBtn->click();
-        return true;
+    ScriptedDialogs dialogs;
+    dialogs.on<TDlgSimulation>([&](TDlgSimulation& dialog) {
+        dialogGroup = dialog.fileGroup->title();
+        dialog.EditDateiname->setText(good);
+        dialog.OKBtn->click();
+        return dialog.result();
     });
     window.klima_sim->click();
     QCOMPARE(dialogGroup, QStringLiteral("Klimadatei einlesen"));
@@ -326,11 +319,9 @@ void ClimateWindowTest::fileModelTakesTheFileOrFallsBackToTheRegion()
     QVERIFY(window.SimButton->isVisible() && !window.karte->isVisible());
     QVERIFY(f.project().climateCoupling.valid && f.project().lastClimateCoupling.valid);
 
-    catcher.reset();
-    MessageCatcher cancelling([](QWidget* modal) {
-        auto* dialog = qobject_cast<TDlgSimulation*>(modal);
-        if (dialog) dialog->CancelBtn->click();
-        return dialog != nullptr;
+    dialogs.on<TDlgSimulation>([](TDlgSimulation& dialog) {
+        dialog.CancelBtn->click();
+        return dialog.result();
     });
     window.SimButton->click();
     QCOMPARE(f.project().klimaModell, std::string(kRegionModel));
@@ -355,14 +346,15 @@ void ClimateWindowTest::loadedFileModelConfirmsItsFileByTheTimer()
     f.project().climateCoupling.valid = false;  // confirmed only by the dialog
     f.project().klimaModell = std::string(kFileModel);
     f.clearFlags();
+    ScriptedDialogs dialogs;
     bool opened = false;
-    MessageCatcher catcher([&](QWidget* modal) {
-        opened = opened || qobject_cast<TDlgSimulation*>(modal) != nullptr;
-        return false;  // the dialog confirms itself
+    dialogs.on<TDlgSimulation>([&](TDlgSimulation& dialog) {
+        opened = true;
+        return confirmedByItsTimer(dialog);
     });
     emit f.context.projectReplaced();
-    QTRY_VERIFY_WITH_TIMEOUT(opened && !QApplication::activeModalWidget(), 5000);
-    QVERIFY(catcher.texts.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(opened, 5000);
+    QVERIFY(dialogs.boxes.empty());
     QVERIFY(f.project().climateCoupling.valid);
     QCOMPARE(f.project().klimaModell, std::string(kFileModel));
     QVERIFY(window.klima_sim->isChecked());
@@ -386,20 +378,24 @@ void ClimateWindowTest::loadedClimateAndBuildingFilesAreConfirmedOneAfterTheOthe
     p.buildingCoupling.fileName = buildingFile.toStdString();
     p.HlkModus = "sim";
     f.clearFlags();
+    ScriptedDialogs dialogs;
     int dialogsAtOnce = 0;
-    MessageCatcher catcher([&](QWidget*) {
+    int dialogsShown = 0;
+    dialogs.on<TDlgSimulation>([&](TDlgSimulation& dialog) {
+        ++dialogsShown;
+        dialog.show();
         const QWidgetList windows = QApplication::topLevelWidgets();
         const auto open = std::count_if(windows.begin(), windows.end(), [](QWidget* w) {
             return qobject_cast<TDlgSimulation*>(w) && w->isVisible();
         });
         dialogsAtOnce = std::max(dialogsAtOnce, int(open));
-        return false;
+        return confirmedByItsTimer(dialog);
     });
     emit f.context.projectReplaced();
     QTRY_VERIFY_WITH_TIMEOUT(p.climateCoupling.valid && p.buildingCoupling.valid, 8000);
-    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(dialogsShown, 2);
     QCOMPARE(dialogsAtOnce, 1);
-    QVERIFY(catcher.texts.isEmpty());
+    QVERIFY(dialogs.boxes.empty());
     QCOMPARE(p.klimaModell, std::string(kFileModel));
     QCOMPARE(p.HlkModus, std::string("sim"));
     QVERIFY(!p.modified);

@@ -17,7 +17,7 @@
 #include "core/ui/up_down_buttons.h"
 #include "core/ui/ventilation_file_dialog.h"
 #include "tests/core/ui/window_fixture.h"
-#include "tests/shell/message_catcher.h"
+#include "tests/shell/scripted_dialogs.h"
 
 using namespace talp;
 
@@ -142,10 +142,10 @@ void InputWindowsTest::segmentGridCorrectsInterpolatesAndTakesOver()
     QCOMPARE(details.StringGrid->item(99, 0)->text(), QStringLiteral("50.0"));
 
     {
-        MessageCatcher catcher;
+        ScriptedDialogs dialogs;
         details.StringGrid->item(49, 1)->setText(QStringLiteral("12"));
         QVERIFY(details.validateRows());
-        QCOMPARE(catcher.texts, QStringList{QStringLiteral("Ungültige Eingabe !")});
+        QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("Ungültige Eingabe !")});
     }
     QCOMPARE(details.StringGrid->item(49, 1)->text(), QStringLiteral("10.0"));
     QCOMPARE(details.StringGrid->item(24, 1)->text(), QStringLiteral("  5.92"));  // 2 + 24 × 8 / 49
@@ -317,12 +317,11 @@ void InputWindowsTest::controlByPeriodGreysTheRangeAndOpensTheCalendar()
     window.show();
     QVERIFY(!window.zeitraumdetails->isVisible());
     int calendars = 0;
-    MessageCatcher catcher([&](QWidget* dialog) {
-        if (auto* calendar = qobject_cast<TFKalender*>(dialog)) {
-            ++calendars;
-            calendar->Cancel->click();
-        }
-        return true;
+    ScriptedDialogs dialogs;
+    dialogs.on<TFKalender>([&](TFKalender& calendar) {
+        ++calendars;
+        calendar.Cancel->click();
+        return calendar.result();
     });
     window.EWT_Reg_Zeitraum->click();
     QCOMPARE(calendars, 1);
@@ -352,10 +351,10 @@ void InputWindowsTest::fileModeWithoutDialogStaysQuasistationary()
     WindowFixture f(Language::English);
     Thlkmenue window(f.context);
     window.show();
-    MessageCatcher catcher;
+    ScriptedDialogs dialogs;
     window.hlk_sim->click();
-    QCOMPARE(catcher.texts.size(), 1);
-    QVERIFY(catcher.texts.at(0).startsWith(QStringLiteral("Reading an HVAC-file is not yet available")));
+    QCOMPARE(dialogs.texts().size(), 1);
+    QVERIFY(dialogs.texts().at(0).startsWith(QStringLiteral("Reading an HVAC-file is not yet available")));
     QVERIFY(window.hlk_quasistat->isChecked());
     QCOMPARE(QString::fromStdString(f.project().HlkModus), QStringLiteral("quasistat"));
     QVERIFY(!window.SimButton->isVisible());

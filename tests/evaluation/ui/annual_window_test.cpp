@@ -13,7 +13,7 @@
 #include "chart/xy_chart.h"
 #include "evaluation/ui/tjahreswmenue.h"
 #include "evaluation/ui/ttageswmenue.h"
-#include "modal_answer.h"
+#include "tests/shell/scripted_dialogs.h"
 #include "shell/ui/wait_window.h"
 #include "tests/core/ui/window_fixture.h"
 
@@ -222,10 +222,11 @@ void AnnualWindowTest::cancelledPeriodWarningLeavesWithoutCalculating()
     const SimulationResults* before = f.session.results.get();
     Tjahreswmenue window(f.context);
     {
-        ModalAnswer cancel(QMessageBox::Cancel);
+        ScriptedDialogs cancel;
+        cancel.answers << QMessageBox::Cancel;
         window.show();
-        QTRY_COMPARE(cancel.texts.size(), 1);
-        QVERIFY(cancel.texts.at(0).startsWith(QStringLiteral("Die EWT-Regelung steht auf \"Zeitraum\".")));
+        QTRY_COMPARE(cancel.texts().size(), 1);
+        QVERIFY(cancel.texts().at(0).startsWith(QStringLiteral("Die EWT-Regelung steht auf \"Zeitraum\".")));
         QTRY_VERIFY(!window.isVisible());
     }
     QCOMPARE(f.session.results.get(), before);
@@ -234,10 +235,10 @@ void AnnualWindowTest::cancelledPeriodWarningLeavesWithoutCalculating()
     QVERIFY(!window.closing());
 
     // Confirmed, the year is calculated.
-    ModalAnswer ok(QMessageBox::Ok);
+    ScriptedDialogs ok;
     window.show();
     QTRY_VERIFY_WITH_TIMEOUT(window.resultsValid(), 60000);
-    QCOMPARE(ok.texts.size(), 1);
+    QCOMPARE(ok.texts().size(), 1);
 }
 
 void AnnualWindowTest::exportWritesBothFilesOrTellsThatNothingWasCalculated()
@@ -246,27 +247,30 @@ void AnnualWindowTest::exportWritesBothFilesOrTellsThatNothingWasCalculated()
     Tjahreswmenue window(f.context);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("jahr"));
-    window.askExportPath = [&] { return path; };
     {
-        ModalAnswer answer;
+        ScriptedDialogs answer;
         window.DateiAus->click();
-        QCOMPARE(answer.texts, QStringList{QStringLiteral("Jahreswerte wurden nicht korrekt berechnet")});
+        QCOMPARE(answer.texts(), QStringList{QStringLiteral("Jahreswerte wurden nicht korrekt berechnet")});
+        QVERIFY(answer.fileDialogs.empty());
     }
     f.open(window);
-    ModalAnswer answer;
+    ScriptedDialogs answer;
+    answer.files << path;
     window.DateiAus->click();
-    QVERIFY(answer.texts.isEmpty());
+    QVERIFY(answer.boxes.empty());
+    QCOMPARE(answer.fileDialogs.at(0).filters, QStringList{QStringLiteral("TALP-Jahresauswertung (*.tpj)")});
+    QVERIFY(answer.fileDialogs.at(0).save);
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("jahr.tpj"))).size() > 8760 * 50);
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("jahr.tps"))).size() > 8760 * 300);
 
-    window.askExportPath = [&] { return dir.filePath(QStringLiteral("none/jahr.tpj")); };
+    answer.files << dir.filePath(QStringLiteral("none/jahr.tpj"));
     window.DateiAus->click();
-    QCOMPARE(answer.texts.size(), 2);
-    QCOMPARE(answer.texts.at(0), QStringLiteral("Fehler beim Erstellen der Datei."));
+    QCOMPARE(answer.texts().size(), 2);
+    QCOMPARE(answer.texts().at(0), QStringLiteral("Fehler beim Erstellen der Datei."));
 
-    window.askExportPath = [] { return QString(); };  // cancelled
-    window.DateiAus->click();
-    QCOMPARE(answer.texts.size(), 2);
+    window.DateiAus->click();  // cancelled
+    QCOMPARE(answer.fileDialogs.size(), std::size_t(3));
+    QCOMPARE(answer.texts().size(), 2);
 }
 
 QTEST_MAIN(AnnualWindowTest)

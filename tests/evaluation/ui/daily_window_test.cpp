@@ -11,7 +11,7 @@
 
 #include "chart/xy_chart.h"
 #include "evaluation/ui/ttageswmenue.h"
-#include "modal_answer.h"
+#include "tests/shell/scripted_dialogs.h"
 #include "tests/core/ui/window_fixture.h"
 
 using namespace talp;
@@ -135,11 +135,10 @@ void DailyWindowTest::heatFluxModeAndTheExport()
     WindowFixture f;
     Ttageswmenue window(f.context);
     QTemporaryDir dir;
-    window.askExportPath = [&] { return dir.filePath(QStringLiteral("tag")); };
     {
-        ModalAnswer answer;
+        ScriptedDialogs answer;
         window.DateiAus->click();
-        QCOMPARE(answer.texts, QStringList{QStringLiteral("Tageswerte wurden nicht korrekt berechnet")});
+        QCOMPARE(answer.texts(), QStringList{QStringLiteral("Tageswerte wurden nicht korrekt berechnet")});
     }
     // Before the first calculation a mode click only remembers the mode.
     window.wrmefluss->click();
@@ -149,18 +148,19 @@ void DailyWindowTest::heatFluxModeAndTheExport()
     QCOMPARE(window.xyGraph1->seriesCount(), 1);
     QVERIFY(!window.xyGraph1->chart()->legend()->isVisible());
 
-    ModalAnswer answer;
+    ScriptedDialogs answer;
+    answer.files << dir.filePath(QStringLiteral("tag"));
     window.DateiAus->click();
-    QVERIFY(answer.texts.isEmpty());
+    QVERIFY(answer.boxes.empty());
     QFile file(dir.filePath(QStringLiteral("tag.tpt")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     QCOMPARE(lines.at(4), QStringLiteral("1. Januar, 12:00"));
     QCOMPARE(lines.size(), 117);  // 116 lines, each closed by a line end
 
-    window.askExportPath = [&] { return dir.filePath(QStringLiteral("none/tag.tpt")); };
+    answer.files << dir.filePath(QStringLiteral("none/tag.tpt"));
     window.DateiAus->click();
-    QCOMPARE(answer.texts, QStringList{QStringLiteral("Fehler beim Erstellen der Datei!")});
+    QCOMPARE(answer.texts(), QStringList{QStringLiteral("Fehler beim Erstellen der Datei!")});
 }
 
 QTEST_MAIN(DailyWindowTest)

@@ -16,7 +16,7 @@
 #include "shell/ui/info_window.h"
 #include "shell/ui/main_window.h"
 #include "tests/shell/memory_store.h"
-#include "tests/shell/message_catcher.h"
+#include "tests/shell/scripted_dialogs.h"
 
 using namespace talp;
 
@@ -63,14 +63,11 @@ void EvaluationInMainWindowTest::evaluationsCalculateWhenThePlannerComesToThem()
     Session session(Installation{root, root});
     MemoryStore store;
     store.files[(root / "sys/TalpPre.tlp").string()] = Project{};
-    MessageCatcher catcher([](QWidget* modal) {
-        if (auto* info = qobject_cast<InfoWindow*>(modal)) info->accept();
-        return true;
-    });
+    ScriptedDialogs dialogs;
     Thauptmenu main(session, store, {}, windows);
     main.resize(1400, 900);
     main.show();
-    QVERIFY(QTest::qWaitFor([&] { return store.loads > 0 && !QApplication::activeModalWidget(); }, 8000));
+    QVERIFY(QTest::qWaitFor([&] { return store.loads > 0; }, 8000));
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
 

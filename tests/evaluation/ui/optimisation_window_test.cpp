@@ -16,29 +16,12 @@
 #include "evaluation/ui/toptberechnungdlg.h"
 #include "evaluation/ui/toptdetailsdlg.h"
 #include "evaluation/ui/toptmenue.h"
-#include "modal_answer.h"
 #include "tests/core/ui/window_fixture.h"
+#include "tests/shell/scripted_dialogs.h"
 
 using namespace talp;
 
 namespace {
-
-// Does `act` whenever a dialog of type Dialog is the active modal window.
-template <class Dialog>
-class WhenModal : public QObject {
-public:
-    explicit WhenModal(std::function<void(Dialog&)> act) : act_(std::move(act))
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) act_(*dialog);
-        });
-        timer_.start(20);
-    }
-
-private:
-    std::function<void(Dialog&)> act_;
-    QTimer timer_;
-};
 
 OptimisationOptions singlePipes()
 {
@@ -114,23 +97,24 @@ void OptimisationWindowTest::optionsDialogSwapsReversedRangesAndDisablesSpacingF
 
     // OK stores what the boxes show, Cancel leaves the settings as they were.
     const OptimisationOptions before = singlePipes();
-    {
-        WhenModal<Toptdetailsdlg> cancel([](Toptdetailsdlg& d) {
-            d.MaxRohrlaenge->setCurrentIndex(10);
-            d.CancelBtn->click();
-        });
-        QCOMPARE(dialog.edit(before), before);
-    }
-    {
-        WhenModal<Toptdetailsdlg> ok([](Toptdetailsdlg& d) {
-            QVERIFY(!d.MinAbszwRohren->isEnabled());
-            d.Ventilatorposition->setCurrentIndex(2);
-            d.OKBtn->click();
-        });
-        OptimisationOptions expected = before;
-        expected.fan = FanPosition::After;
-        QCOMPARE(dialog.edit(before), expected);
-    }
+    ScriptedDialogs dialogs;
+    dialogs.on<Toptdetailsdlg>([](Toptdetailsdlg& d) {
+        d.MaxRohrlaenge->setCurrentIndex(10);
+        d.CancelBtn->click();
+        return d.result();
+    });
+    QCOMPARE(dialog.edit(before), before);
+    bool spacingOffed = false;
+    dialogs.on<Toptdetailsdlg>([&](Toptdetailsdlg& d) {
+        spacingOffed = !d.MinAbszwRohren->isEnabled();
+        d.Ventilatorposition->setCurrentIndex(2);
+        d.OKBtn->click();
+        return d.result();
+    });
+    OptimisationOptions expected = before;
+    expected.fan = FanPosition::After;
+    QCOMPARE(dialog.edit(before), expected);
+    QVERIFY(spacingOffed);
 }
 
 void OptimisationWindowTest::shallowGroundwaterRefusesToStart()
@@ -139,9 +123,9 @@ void OptimisationWindowTest::shallowGroundwaterRefusesToStart()
     f.project().setExact(Param::Grundwassertiefe, 0.5L);
     Toptmenue window(f.context);
     f.prepare(window, singlePipes());
-    ModalAnswer answer;
+    ScriptedDialogs answer;
     window.BtnNeuStarten->click();
-    QCOMPARE(answer.texts, QStringList{QStringLiteral("Grundwassertiefe zu gering! Benötigter Mindestwert: 0.51")});
+    QCOMPARE(answer.texts(), QStringList{QStringLiteral("Grundwassertiefe zu gering! Benötigter Mindestwert: 0.51")});
     QVERIFY(!std::filesystem::exists(f.paths().evaluated));
     QVERIFY(!window.BtnFortsetzen->isEnabled());
     QVERIFY(!window.BtnEnergetisch->isEnabled());
@@ -155,11 +139,9 @@ void OptimisationWindowTest::seededSearchOfSinglePipesFillsTheChartAndEnablesSho
     QCOMPARE(window.windowTitle(), QStringLiteral("TALP optimized Earth Heat Exchanger"));
     f.prepare(window, singlePipes());
     QVERIFY(!window.BtnFortsetzen->isEnabled());
-    {
-        ModalAnswer answer;
-        window.BtnNeuStarten->click();
-        QCOMPARE(answer.texts, QStringList{QStringLiteral("All combinations calculated !")});
-    }
+    ScriptedDialogs dialogs;
+    window.BtnNeuStarten->click();
+    QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("All combinations calculated !")});
     const SearchCounters& counters = window.search().counters();
     // The four single pipes and the two-pipe starting geometry outside the ranges.
     QCOMPARE(counters.total, 5);
@@ -188,15 +170,14 @@ void OptimisationWindowTest::seededSearchOfSinglePipesFillsTheChartAndEnablesSho
     // The best energy in the combination view, and taken over into the forms.
     const auto best = readCombinationRecord(f.paths().economic, counters.bestEnergyRecord);
     QVERIFY(best);
-    {
-        QStringList lines;
-        WhenModal<TEWTParameter> adopt([&](TEWTParameter& view) {
-            for (int i = 0; i < TEWTParameter::kLines; ++i) lines << view.line(i)->text();
-            view.Uebernehmen->click();
-        });
-        window.BtnEnergetisch->click();
-        QCOMPARE(lines.value(6), QStringLiteral("Energy gains: %1 kWh/a").arg(static_cast<double>(best->energy), 0, 'f', 0));
-    }
+    QStringList lines;
+    dialogs.on<TEWTParameter>([&](TEWTParameter& view) {
+        for (int i = 0; i < TEWTParameter::kLines; ++i) lines << view.line(i)->text();
+        view.Uebernehmen->click();
+        return view.result();
+    });
+    window.BtnEnergetisch->click();
+    QCOMPARE(lines.value(6), QStringLiteral("Energy gains: %1 kWh/a").arg(static_cast<double>(best->energy), 0, 'f', 0));
     QCOMPARE(chart.points(Toptmenue::kSelectedSeries), QList<QPointF>{QPointF(static_cast<double>(best->internalRate),
                                                                               static_cast<double>(best->energy))});
     QCOMPARE(f.project().getInt(Param::rohranzahl), best->geometry.pipeCount);
@@ -222,9 +203,10 @@ void OptimisationWindowTest::seededSearchOfSinglePipesFillsTheChartAndEnablesSho
         QCoreApplication::processEvents();
         const QPointF point = chart.points(Toptmenue::kEconomicSeries).first();
         bool shown = false;
-        WhenModal<TEWTParameter> look([&](TEWTParameter& view) {
+        dialogs.on<TEWTParameter>([&](TEWTParameter& view) {
             shown = true;
             view.Abbrechen->click();
+            return view.result();
         });
         QTest::mouseClick(chart.viewport(), Qt::LeftButton, Qt::ShiftModifier, chart.toPixels(point + QPointF(0.01, 1)).toPoint());
         QVERIFY(shown);
@@ -242,10 +224,8 @@ void OptimisationWindowTest::takingOverAsksToSaveAModifiedProject()
     OptimisationFixture f;
     Toptmenue window(f.context);
     f.prepare(window, singlePipes());
-    {
-        ModalAnswer answer;
-        window.BtnNeuStarten->click();
-    }
+    ScriptedDialogs dialogs;
+    window.BtnNeuStarten->click();
     QVERIFY(window.BtnWirtschaftlich->isEnabled());
     const auto best = readCombinationRecord(f.paths().economic, window.search().counters().bestRateRecord);
     QVERIFY(best);
@@ -259,7 +239,10 @@ void OptimisationWindowTest::takingOverAsksToSaveAModifiedProject()
     };
     f.project().modified = true;
     const Project before = f.project();
-    WhenModal<TEWTParameter> adopt([](TEWTParameter& view) { view.Uebernehmen->click(); });
+    dialogs.on<TEWTParameter>([](TEWTParameter& view) {
+        view.Uebernehmen->click();
+        return view.result();
+    });
     window.BtnWirtschaftlich->click();
     QCOMPARE(asked, 1);
     QVERIFY(f.project() == before);  // cancelled: the forms keep their geometry
@@ -284,9 +267,9 @@ void OptimisationWindowTest::searchWithoutEconomicCombinationsTellsSo()
     f.project().set(Param::rohrpreis, 100000);
     Toptmenue window(f.context);
     f.prepare(window, singlePipes());
-    ModalAnswer answer;
+    ScriptedDialogs answer;
     window.BtnNeuStarten->click();
-    QCOMPARE(answer.texts, (QStringList{QStringLiteral("Alle Kombinationen wurden berechnet !"),
+    QCOMPARE(answer.texts(), (QStringList{QStringLiteral("Alle Kombinationen wurden berechnet !"),
                                         QStringLiteral("Es wurde keine wirtschaftliche Kombination gefunden.")}));
     QVERIFY(!window.BtnEnergetisch->isEnabled());
     QVERIFY(!window.BtnWirtschaftlich->isEnabled());
@@ -305,12 +288,15 @@ void OptimisationWindowTest::stopEndsTheSearchBetweenCombinationsAndKeepsTheReco
     ticker.start(10);
     bool stopVisible = false;
     long long stopAt = 3;
-    WhenModal<TOptBerechnungDlg> stop([&](TOptBerechnungDlg& progress) {
-        if (progress.LabelAnzahl->text().toLongLong() < stopAt || !progress.Abbrechen->isEnabled()) return;
-        progress.Abbrechen->click();
-        stopVisible = progress.LabelAbbruch->isVisible();
-    });
-    ModalAnswer answer;
+    // The planner stops as the counter reaches `stopAt`.
+    TOptBerechnungDlg& progress = *window.OptBerechnungDlg;
+    connect(&progress, &TOptBerechnungDlg::combinationCommitted, &progress,
+            [&](const CombinationRecord&, bool, bool, const SearchCounters& counters) {
+                if (counters.evaluated < stopAt || !progress.Abbrechen->isEnabled()) return;
+                progress.Abbrechen->click();
+                stopVisible = progress.LabelAbbruch->isVisible();
+            });
+    ScriptedDialogs answer;
     window.BtnNeuStarten->click();
     QVERIFY(stopVisible);
     QVERIFY(ticks > 10);

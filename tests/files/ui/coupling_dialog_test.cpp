@@ -14,7 +14,7 @@
 #include "files/ui/building_file_dialog.h"
 #include "files/ui/tdlgsimulation.h"
 #include "tests/files/ui/coupling_files.h"
-#include "tests/shell/message_catcher.h"
+#include "tests/shell/scripted_dialogs.h"
 
 using namespace talp;
 
@@ -76,22 +76,23 @@ void CouplingDialogTest::leavingTheFormatFieldChecksItsSyntax()
     TDlgSimulation climate(f.context, CouplingKind::Climate);
     climate.show();
     QVERIFY(QTest::qWaitForWindowActive(&climate));
-    MessageCatcher catcher;
+    ScriptedDialogs dialogs;
     leaveFormatField(climate, QStringLiteral("XXXXXXXXXAAAA.A"));
-    QVERIFY(catcher.texts.isEmpty());
+    QVERIFY(dialogs.boxes.empty());
     for (const char* bad : {"XXXXXXXXX", "XXXXAAAA.", "XXVVVV.V"}) {
         leaveFormatField(climate, QLatin1String(bad));
-        QTRY_COMPARE(catcher.texts.size(), 1);
-        QCOMPARE(catcher.texts.takeFirst(), QStringLiteral("Syntax Error in Format String"));
+        QTRY_COMPARE(dialogs.boxes.size(), std::size_t(1));
+        QCOMPARE(dialogs.texts().at(0), QStringLiteral("Syntax Error in Format String"));
+        dialogs.boxes.clear();
     }
     // The building file's letters are its own, each at most once.
     TDlgSimulation building(f.context, CouplingKind::Building);
     building.show();
     QVERIFY(QTest::qWaitForWindowActive(&building));
     leaveFormatField(building, QStringLiteral("XXXXXXXXXVVVV.VXSSSS.S"));
-    QVERIFY(catcher.texts.isEmpty());
+    QVERIFY(dialogs.boxes.empty());
     leaveFormatField(building, QStringLiteral("XVVVV.VXVV.V"));
-    QTRY_COMPARE(catcher.texts, QStringList{QStringLiteral("Syntax Error in Format String")});
+    QTRY_COMPARE(dialogs.texts(), QStringList{QStringLiteral("Syntax Error in Format String")});
 }
 
 void CouplingDialogTest::fileCheckMessagesKeepTheDialogOpen_data()
@@ -126,10 +127,10 @@ void CouplingDialogTest::fileCheckMessagesKeepTheDialogOpen()
     dialog.show();
     dialog.EditDateiname->setText(file == QLatin1String("keine") ? file : folder.filePath(file));
     dialog.AnzahlZeilen->setValue(4);
-    MessageCatcher catcher;
+    ScriptedDialogs dialogs;
     dialog.OKBtn->click();
-    QCOMPARE(catcher.texts, QStringList{message});
-    QCOMPARE(catcher.titles, QStringList{language == 0 ? QStringLiteral("Warnung") : QStringLiteral("Warning")});
+    QCOMPARE(dialogs.texts(), QStringList{message});
+    QCOMPARE(dialogs.titles(), QStringList{language == 0 ? QStringLiteral("Warnung") : QStringLiteral("Warning")});
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
     QVERIFY(f.project().climateCoupling == before);
@@ -143,14 +144,17 @@ void CouplingDialogTest::acceptedClimateFileReplacesTheCouplingAndTheSineParamet
     f.project().lastClimateCoupling.fileName = good.toStdString();
     f.project().lastClimateCoupling.headerLines = 2;
     TDlgSimulation dialog(f.context, CouplingKind::Climate);
-    QTimer::singleShot(0, &dialog, [&] {
+    ScriptedDialogs dialogs;
+    QString offered;
+    dialogs.on<TDlgSimulation>([&](TDlgSimulation& shown) {
         // Opened with the last accepted climate file.
-        QCOMPARE(dialog.EditDateiname->text(), good);
-        QCOMPARE(dialog.AnzahlZeilen->value(), 2);
-        QCOMPARE(dialog.FormatString->text(), QStringLiteral("XXXXXXXXXAAAA.A"));
-        dialog.OKBtn->click();
+        offered = shown.EditDateiname->text() + QLatin1Char(' ') + QString::number(shown.AnzahlZeilen->value()) +
+                  QLatin1Char(' ') + shown.FormatString->text();
+        shown.OKBtn->click();
+        return shown.result();
     });
     QCOMPARE(dialog.choose(), int(QDialog::Accepted));
+    QCOMPARE(offered, good + QStringLiteral(" 2 XXXXXXXXXAAAA.A"));
     const CouplingRecord& accepted = f.project().climateCoupling;
     QVERIFY(accepted.valid);
     QCOMPARE(accepted.fileName, good.toStdString());
@@ -191,16 +195,15 @@ void CouplingDialogTest::buildingFileGivesTheHvacWindowItsColumns()
     attachBuildingFileDialog(window, f.context);
     window.show();
     QString offeredFormat;
-    MessageCatcher catcher([&](QWidget* modal) {
-        auto* dialog = qobject_cast<TDlgSimulation*>(modal);
-        if (!dialog) return false;
-        offeredFormat = dialog->FormatString->text();
-        dialog->EditDateiname->setText(good);
-        dialog->OKBtn->click();
-        return true;
+    ScriptedDialogs dialogs;
+    dialogs.on<TDlgSimulation>([&](TDlgSimulation& dialog) {
+        offeredFormat = dialog.FormatString->text();
+        dialog.EditDateiname->setText(good);
+        dialog.OKBtn->click();
+        return dialog.result();
     });
     window.hlk_sim->click();
-    QVERIFY(catcher.texts.isEmpty());
+    QVERIFY(dialogs.boxes.empty());
     QCOMPARE(offeredFormat, QStringLiteral("XXXXXXXXXVVVV.VXSSSS.S"));
     QCOMPARE(f.project().HlkModus, std::string("sim"));
     const CouplingRecord& file = f.project().buildingCoupling;
@@ -228,14 +231,15 @@ void CouplingDialogTest::loadedBuildingFileIsConfirmedByTheTimer()
     stored.valid = false;  // valid only once the dialog confirmed it
     f.project().HlkModus = "sim";
     f.clearFlags();
+    ScriptedDialogs dialogs;
     bool opened = false;
-    MessageCatcher catcher([&](QWidget* modal) {
-        opened = opened || qobject_cast<TDlgSimulation*>(modal) != nullptr;
-        return false;
+    dialogs.on<TDlgSimulation>([&](TDlgSimulation& dialog) {
+        opened = true;
+        return confirmedByItsTimer(dialog);
     });
     emit f.context.projectReplaced();
-    QTRY_VERIFY_WITH_TIMEOUT(opened && !QApplication::activeModalWidget(), 5000);
-    QVERIFY(catcher.texts.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(opened, 5000);
+    QVERIFY(dialogs.boxes.empty());
     QVERIFY(f.project().buildingCoupling.valid);
     QCOMPARE(f.project().HlkModus, std::string("sim"));
     QVERIFY(!f.project().modified);

@@ -11,7 +11,11 @@
 #include <cmath>
 #include <functional>
 
+#include <QTimer>
+#include <QtTest>
+
 #include "core/numeric.h"
+#include "files/ui/tdlgsimulation.h"
 #include "tests/core/ui/window_fixture.h"
 
 struct InstalledFixture : WindowFixture {
@@ -21,6 +25,18 @@ struct InstalledFixture : WindowFixture {
         session.climate.installation = session.installation;
     }
 };
+
+// A coupling dialog that opened to confirm a loaded project's file confirms itself by its
+// timer; the timer is started at once so that the test need not wait its second. The
+// dialog's result, or Rejected when it was not opened to confirm.
+inline int confirmedByItsTimer(talp::TDlgSimulation& dialog)
+{
+    if (!dialog.Timer1->isActive()) return QDialog::Rejected;
+    dialog.show();
+    dialog.Timer1->start(0);
+    if (!QTest::qWaitFor([&] { return !dialog.isVisible(); }, 5000)) return QDialog::Rejected;
+    return dialog.result();
+}
 
 // A year of hourly lines after `headerLines` header lines; `line(hour)` gives the data
 // line of hour 1..8760.
