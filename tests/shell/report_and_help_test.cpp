@@ -38,11 +38,12 @@ using namespace talp;
 
 namespace {
 
-// The program's own directory, where the installation data and `talp` are.
+// The program's own directory, where the installation data and `talp` are; what the
+// program writes goes to a folder of this test's own.
 Installation installation()
 {
-    const std::filesystem::path here = QCoreApplication::applicationDirPath().toStdString();
-    return Installation{here, here};
+    static const QTemporaryDir scratch;
+    return Installation{QCoreApplication::applicationDirPath().toStdString(), scratch.path().toStdString()};
 }
 
 // The text of a PDF file, pages separated by form feeds.

@@ -4,6 +4,7 @@
 
 #include <QAbstractSpinBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "shell/session.h"
@@ -11,7 +12,8 @@
 #include "shell/ui/shell_context.h"
 
 struct WindowFixture {
-    explicit WindowFixture(talp::Language language = talp::Language::German) : session(talp::Installation{}), context(session)
+    explicit WindowFixture(talp::Language language = talp::Language::German)
+        : session(talp::Installation{{}, scratch.path().toStdString()}), context(session)
     {
         session.languageState.language = language;
         clearFlags();
@@ -23,6 +25,9 @@ struct WindowFixture {
         session.project.modified = session.project.RecalcNeeded = session.project.OptRecalcNeeded = false;
     }
 
+    // What the program writes (settings, presets, optimisation files) goes here, never into
+    // the installation beside the test programs.
+    QTemporaryDir scratch;
     talp::Session session;
     talp::ShellContext context;
 };

@@ -22,6 +22,7 @@ struct InstalledFixture : WindowFixture {
     explicit InstalledFixture(talp::Language language = talp::Language::German) : WindowFixture(language)
     {
         session.installation = talp::locateInstallation(QCoreApplication::applicationFilePath().toStdString());
+        session.installation.writableDir = scratch.path().toStdString();
         session.climate.installation = session.installation;
     }
 };
