@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "shell/help_contexts.h"
 #include "shell/help_file.h"
@@ -158,15 +159,32 @@ void Thauptmenu::showTopic(Topic t)
 {
     QMdiSubWindow* sub = subWindow(t);
     if (!sub) return;
-    topicWindow(t)->refreshFromModel();
+    TopicWindow* window = topicWindow(t);
+    window->refreshFromModel();
+    // Closing a child window (its X, "Ansicht", a new project) closes the topic window in
+    // it too: it must be shown again, or the child comes back empty.
+    window->show();
     if (!sub->isVisible()) {
         sub->move(0, 0);
         sub->adjustSize();
     }
-    sub->showNormal();
+    showInFront(sub);
+    action(topic(t).viewItem)->setChecked(true);
+}
+
+void Thauptmenu::showInFront(QMdiSubWindow* sub)
+{
+    // While the planner works with maximised windows, a window in normal state would come up
+    // behind the maximised one: it comes maximised as well (the area may have maximised it
+    // already as it came up, and restored the one before).
+    const QList<QMdiSubWindow*> children = mdi_->subWindowList();
+    const bool maximised = std::any_of(children.begin(), children.end(), [](const QMdiSubWindow* child) {
+        return child->isVisible() && child->isMaximized();
+    });
+    if (maximised) sub->showMaximized();
+    else sub->showNormal();
     sub->raise();
     mdi_->setActiveSubWindow(sub);
-    action(topic(t).viewItem)->setChecked(true);
 }
 
 void Thauptmenu::toggleTopic(Topic t)
@@ -181,17 +199,19 @@ void Thauptmenu::toggleTopic(Topic t)
 
 void Thauptmenu::bringToFront(Topic t)
 {
-    if (!topicVisible(t)) return;
-    QMdiSubWindow* sub = subWindow(t);
-    sub->showNormal();
-    sub->raise();
-    mdi_->setActiveSubWindow(sub);
+    if (topicVisible(t)) showInFront(subWindow(t));
 }
 
 void Thauptmenu::arrange()
 {
-    for (Topic t : kArrangeOrder)
-        if (topicVisible(t)) bringToFront(t);
+    // Cascading shows every window in normal state, the last brought up on top.
+    for (Topic t : kArrangeOrder) {
+        if (!topicVisible(t)) continue;
+        QMdiSubWindow* sub = subWindow(t);
+        sub->showNormal();
+        sub->raise();
+        mdi_->setActiveSubWindow(sub);
+    }
     mdi_->cascadeSubWindows();
 }
 

@@ -82,6 +82,7 @@ private:
     void buildMenus();
     void runMenuItem(MenuItem item);
     QMdiSubWindow* subWindow(Topic t) const { return subWindows_[static_cast<std::size_t>(t)]; }
+    void showInFront(QMdiSubWindow* sub);
     void focusNumberOfPipes();
 
     Session& session_;

@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "evaluation/ui/activation.h"
 #include "memory_store.h"
 #include "scripted_dialogs.h"
 #include "shell/lang_haupt.h"
@@ -110,6 +111,8 @@ private slots:
     void closingWithChangesYesAndACancelledSaveAsKeepsTheProgramOpen();
     void aProjectFromTheCommandLineIsNamedAndUnmodifiedUntilEdited();
     void navigationAndMenuStatesFollowTheChildWindows();
+    void aClosedWindowComesBackWithItsControlsByEveryRoute();
+    void withMaximisedWindowsTheNavigatedWindowComesToTheFrontMaximised();
     void f1OpensTheTopicOfTheFocusedControl();
     void menusCarryTheirCaptionsShortcutsAndTheMinimumSize();
     void withoutPresetsAndBackupTheProgramEndsAfterBothMessages();
@@ -288,6 +291,79 @@ void MainWindowTest::navigationAndMenuStatesFollowTheChildWindows()
     // A window shown again opens at the top left.
     w.action(MenuItem::Klimawerte1)->trigger();
     QCOMPARE(w.mdiArea()->activeSubWindow()->pos(), QPoint(0, 0));
+}
+
+void MainWindowTest::aClosedWindowComesBackWithItsControlsByEveryRoute()
+{
+    Answers answers;
+    Start s;
+    QVERIFY(s.started());
+    Thauptmenu& w = *s.window;
+    const auto shownWithControls = [&](Topic t) {
+        return w.topicVisible(t) && s.probe(t)->isVisible() && s.probe(t)->pipes->isVisible();
+    };
+    const auto subOf = [&](Topic t) { return static_cast<QMdiSubWindow*>(s.probe(t)->parentWidget()); };
+    const std::vector<std::pair<const char*, std::function<void(Topic)>>> closings{
+        {"its X", [&](Topic t) { subOf(t)->close(); }},
+        {"Ansicht", [&](Topic t) { w.action(topic(t).viewItem)->trigger(); }},
+        {"a window closing itself", [&](Topic t) { closeTopicWindow(s.probe(t)); }},
+    };
+    const std::vector<std::pair<const char*, std::function<void(Topic)>>> openings{
+        {"navigation", [&](Topic t) { s.probe(Topic::Ewt)->navigationBar()->button(t)->click(); }},
+        {"Ansicht", [&](Topic t) { w.action(topic(t).viewItem)->trigger(); }},
+    };
+    for (const TopicSpec& spec : topicTable()) {
+        const Topic t = spec.id;
+        if (t == Topic::Ewt) continue;  // the navigation row used is the pipe window's
+        for (const auto& [closedBy, close] : closings) {
+            for (const auto& [openedBy, open] : openings) {
+                w.showTopic(t);
+                QVERIFY(shownWithControls(t));
+                close(t);
+                QVERIFY(!w.topicVisible(t));
+                open(t);
+                QVERIFY2(shownWithControls(t), qPrintable(QStringLiteral("%1 after %2, %3")
+                                                              .arg(QString::fromUtf8(topic(t).formName.data()),
+                                                                   QString::fromUtf8(closedBy), QString::fromUtf8(openedBy))));
+            }
+        }
+    }
+    // A new project closes every window but the pipe window.
+    w.showTopic(Topic::Jahr);
+    w.action(MenuItem::Neu1)->trigger();
+    QVERIFY(!w.topicVisible(Topic::Jahr));
+    s.probe(Topic::Ewt)->navigationBar()->button(Topic::Jahr)->click();
+    QVERIFY(shownWithControls(Topic::Jahr));
+    QVERIFY(shownWithControls(Topic::Ewt));
+}
+
+void MainWindowTest::withMaximisedWindowsTheNavigatedWindowComesToTheFrontMaximised()
+{
+    Answers answers;
+    Start s;
+    QVERIFY(s.started());
+    Thauptmenu& w = *s.window;
+    w.showTopic(Topic::Erde);
+    w.showTopic(Topic::Ewt);
+    w.mdiArea()->activeSubWindow()->showMaximized();
+    const auto onTop = [&] { return w.mdiArea()->subWindowList(QMdiArea::StackingOrder).constLast(); };
+    for (const Topic t : {Topic::Erde, Topic::Jahr}) {
+        s.probe(Topic::Ewt)->navigationBar()->button(t)->click();
+        QCOMPARE(onTop()->widget(), static_cast<QWidget*>(s.probe(t)));
+        QCOMPARE(w.mdiArea()->activeSubWindow(), onTop());
+        QVERIFY(onTop()->isMaximized());
+        s.probe(t)->navigationBar()->button(Topic::Ewt)->click();
+        QCOMPARE(onTop()->widget(), static_cast<QWidget*>(s.probe(Topic::Ewt)));
+        QVERIFY(onTop()->isMaximized());
+    }
+    // "Fenster" does the same; "Anordnen" brings every window back to normal.
+    w.action(MenuItem::Erdreich2)->trigger();
+    QCOMPARE(onTop()->widget(), static_cast<QWidget*>(s.probe(Topic::Erde)));
+    QVERIFY(onTop()->isMaximized());
+    w.action(MenuItem::Kaskade1)->trigger();
+    for (QMdiSubWindow* sub : w.mdiArea()->subWindowList())
+        if (sub->isVisible()) QVERIFY(!sub->isMaximized());
+    QCOMPARE(onTop()->widget(), static_cast<QWidget*>(s.probe(Topic::Ewt)));
 }
 
 void MainWindowTest::f1OpensTheTopicOfTheFocusedControl()
