@@ -1,4 +1,5 @@
 #include <iostream>
+#include <memory>
 
 #include "cli/climate_options.h"
 #include "cli/commands.h"
@@ -8,13 +9,12 @@
 
 namespace talp::cli {
 
+namespace {
+
 // Checks a climate file as the coupling dialog does and prints the sine parameters the
 // climate window takes from it.
-int climateFileCommand(Arguments& args)
+void checkClimateFile(const CouplingChoice& choice)
 {
-    if (args.positional.size() != 1) throw UsageError{"climate-file needs exactly one climate file"};
-    const CouplingChoice choice{args.positional[0], args.option("format").value_or("XXXXXXXXXAAAA.A"),
-                                args.intOption("header", 0, 100, 4)};
     Project project;
     const Installation& installation = cliInstallation();
     const CouplingAcceptance acceptance = acceptCoupling(project, CouplingKind::Climate, choice, &installation);
@@ -37,7 +37,22 @@ int climateFileCommand(Arguments& args)
         {"tag_sinusspitze", project.getInt(Param::tag_sinusspitze)},
     };
     std::cout << out.dump(2) << "\n";
-    return 0;
+}
+
+}  // namespace
+
+CommandAction climateFileCommand(CLI::App& command)
+{
+    const auto choice = std::make_shared<CouplingChoice>(CouplingChoice{"", "XXXXXXXXXAAAA.A", 4});
+    command.add_option("FILE", choice->fileName, "the climate file, one hour a line")->type_name("")->required();
+    command.add_option("--format", choice->format, "the columns of a line (default XXXXXXXXXAAAA.A)")->type_name("F");
+    command.add_option("--header", choice->headerLines, "the lines before the first hour, 0..100 (default 4)")
+        ->type_name("N")
+        ->transform(WholeNumber(0, 100));
+    return [choice] {
+        checkClimateFile(*choice);
+        return 0;
+    };
 }
 
 }  // namespace talp::cli

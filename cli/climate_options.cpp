@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/arguments.h"
+#include "cli/command_line.h"
 #include "climate/climate_model.h"
 
 namespace talp::cli {

@@ -1,4 +1,6 @@
 #include <iostream>
+#include <memory>
+#include <string>
 
 #include "cli/commands.h"
 #include "cli/project_source.h"
@@ -30,14 +32,9 @@ ordered_json hourValues(const SimulationResults& r, int day, int hour)
     return out;
 }
 
-}  // namespace
-
-int dayCommand(Arguments& args)
+// The day arrays of one day, of all its hours or of one.
+void printDay(const Project& project, int day, int hour, bool indented)
 {
-    const Project project = projectFromArguments(args);
-    if (args.positional.size() != 1) throw UsageError{"day needs exactly one day number 1..365"};
-    const int day = wholeNumber(args.positional[0], 1, kDaysPerYear, "the day");
-    const int hour = args.intOption("hour", 1, kHoursPerDay, 0);
     SimulationResults r;
     calculate(project, r, day);
 
@@ -49,8 +46,31 @@ int dayCommand(Arguments& args)
         for (int h = 1; h <= kHoursPerDay; ++h) hours.push_back(hourValues(r, day, h));
         out["hours"] = hours;
     }
-    std::cout << out.dump(args.flag("json") ? 2 : -1) << "\n";
-    return 0;
+    std::cout << out.dump(indented ? 2 : -1) << "\n";
+}
+
+}  // namespace
+
+CommandAction dayCommand(CLI::App& command)
+{
+    struct Line {
+        ProjectArguments project;
+        std::string day;
+        int hour = 0;  // 0: every hour
+        bool json = false;
+    };
+    const auto line = std::make_shared<Line>();
+    addProjectArguments(command, line->project);
+    // Checked by the action, so that a day out of range is named as such rather than taken
+    // for a stray word.
+    command.add_option("D", line->day, "the day of the year 1..365")->type_name("")->required();
+    command.add_option("--hour", line->hour, "only hour H (1..24) of the day")->type_name("H")->transform(WholeNumber(1, kHoursPerDay));
+    command.add_flag("--json", line->json, "print the JSON indented (else on one line)");
+    return [line] {
+        const Project project = projectOf(line->project);
+        printDay(project, wholeNumber(line->day, 1, kDaysPerYear, "the day"), line->hour, line->json);
+        return 0;
+    };
 }
 
 }  // namespace talp::cli

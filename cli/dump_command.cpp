@@ -1,6 +1,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <memory>
 
 #include "cli/commands.h"
 #include "files/project_file.h"
@@ -57,15 +58,10 @@ ordered_json fieldJson(const RecordReader& record, const RecordField& f)
     return nullptr;
 }
 
-}  // namespace
-
 // Prints every field of a project file's record by its input's name. An older file is
 // shown as its upgrade would make it, without changing the file.
-int dumpCommand(Arguments& args)
+void dumpRecord(const std::string& path)
 {
-    if (args.positional.size() != 1) throw UsageError{"dump needs exactly one project file"};
-    const std::string path = args.positional[0];
-    std::string fault;
     std::ifstream in(path, std::ios::binary);
     const std::vector<std::uint8_t> content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!in.is_open()) throw CommandFailure{std::string(kProjectFileUnreadable.de) + "\ncannot read " + path};
@@ -82,7 +78,18 @@ int dumpCommand(Arguments& args)
     ordered_json out = {{"file", path}, {"fileVersion", std::string(versionName(version))}};
     for (const RecordField& f : recordFields()) out[std::string(f.name)] = fieldJson(record, f);
     std::cout << out.dump(2) << "\n";
-    return 0;
+}
+
+}  // namespace
+
+CommandAction dumpCommand(CLI::App& command)
+{
+    const auto path = std::make_shared<std::string>();
+    command.add_option("PROJECT.tlp", *path, "the project file")->type_name("")->required();
+    return [path] {
+        dumpRecord(*path);
+        return 0;
+    };
 }
 
 }  // namespace talp::cli

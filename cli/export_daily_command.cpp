@@ -1,6 +1,7 @@
 // talp-cli export-daily: the daily evaluation's file of one hour of the day D.
 
 #include <iostream>
+#include <memory>
 
 #include "cli/commands.h"
 #include "cli/export_source.h"
@@ -9,23 +10,46 @@
 
 namespace talp::cli {
 
-int exportDailyCommand(Arguments& args)
+namespace {
+
+void exportDaily(const ExportArguments& arguments, int day, int hour)
 {
-    const ExportSource source = exportSource(args, "OUT.tpt");
-    const Language language = exportLanguage(args);
-    if (!args.option("day")) throw UsageError{"export-daily needs --day D (1..365)"};
-    const int day = args.intOption("day", 1, kDaysPerYear, 1);
-    const int hour = args.intOption("hour", 1, kHoursPerDay, 12);
+    const Project project = projectOf(arguments.project);
+    const std::filesystem::path output = arguments.output;
+    const Language language = exportLanguage(arguments);
     SimulationResults results;
-    calculate(source.project, results, day);
+    calculate(project, results, day);
 
     const DayOfMonth date = TagImMonat(day);
     const ShownHour shown{date.day, date.month - 1, hour};
-    if (const auto failure = exportDailyEvaluation(source.output, results, shown, source.project.get(Param::rohrlnge),
-                                                   source.projectFile, language))
+    if (const auto failure =
+            exportDailyEvaluation(output, results, shown, project.get(Param::rohrlnge), arguments.project.file, language))
         throw CommandFailure{std::string(failure->text.in(language))};
-    std::cout << nlohmann::ordered_json{{"files", {source.output.string()}}}.dump(2) << "\n";
-    return 0;
+    std::cout << nlohmann::ordered_json{{"files", {output.string()}}}.dump(2) << "\n";
+}
+
+}  // namespace
+
+CommandAction exportDailyCommand(CLI::App& command)
+{
+    struct Line {
+        ExportArguments arguments;
+        int day = 1;
+        int hour = 12;
+    };
+    const auto line = std::make_shared<Line>();
+    addExportArguments(command, line->arguments, "OUT.tpt");
+    command.add_option("--day", line->day, "the day of the year 1..365")
+        ->type_name("D")
+        ->required()
+        ->transform(WholeNumber(1, kDaysPerYear));
+    command.add_option("--hour", line->hour, "the hour 1..24 (default 12)")
+        ->type_name("H")
+        ->transform(WholeNumber(1, kHoursPerDay));
+    return [line] {
+        exportDaily(line->arguments, line->day, line->hour);
+        return 0;
+    };
 }
 
 }  // namespace talp::cli

@@ -1,26 +1,19 @@
 #include "cli/export_source.h"
 
-#include "cli/project_source.h"
-
 namespace talp::cli {
 
-ExportSource exportSource(Arguments& args, const char* outputName)
+void addExportArguments(CLI::App& command, ExportArguments& arguments, const char* output)
 {
-    const std::vector<std::string> given = args.positional;
-    ExportSource source{projectFromArguments(args), {}, {}};
-    // The project source consumes the project file's argument from the front.
-    if (args.positional.size() < given.size()) source.projectFile = given.front();
-    if (args.positional.size() != 1) throw UsageError{std::string("give exactly one output file ") + outputName};
-    source.output = args.positional.front();
-    return source;
+    addProjectArguments(command, arguments.project);
+    command.add_option(output, arguments.output, "the file to write")->type_name("")->required();
+    command.add_option("--lang", arguments.language, "the language of the file's texts: de (the default) or en")
+        ->type_name("de|en")
+        ->check(CLI::IsMember({"de", "en"}).description(""));
 }
 
-Language exportLanguage(const Arguments& args)
+Language exportLanguage(const ExportArguments& arguments)
 {
-    const std::string language = args.option("lang").value_or("de");
-    if (language == "de") return Language::German;
-    if (language == "en") return Language::English;
-    throw UsageError{"--lang must be de or en, not '" + language + "'"};
+    return arguments.language == "en" ? Language::English : Language::German;
 }
 
 }  // namespace talp::cli

@@ -1,26 +1,25 @@
 #pragma once
-// What the export commands share: the project with the file it came from, and the
-// language of the texts.
+// What the export commands share: the project with the file it came from, the output file
+// and the language of the texts.
 
 #include <filesystem>
+#include <string>
 
-#include "cli/arguments.h"
-#include "core/project.h"
+#include "cli/project_source.h"
 #include "core/texts.h"
 
 namespace talp::cli {
 
-struct ExportSource {
-    Project project;
-    std::filesystem::path projectFile;  // empty when the project came from the defaults
-    std::filesystem::path output;       // the one positional argument left
+struct ExportArguments {
+    ProjectArguments project;  // a project file names the project in the file's header
+    std::string output;
+    std::string language = "de";
 };
 
-// The project of the arguments (a project file argument, when given, is consumed by the
-// project source and names the project in the file's header) and the output file.
-ExportSource exportSource(Arguments& args, const char* outputName);
+// Declares [PROJECT.tlp] [name=value ...] OUTPUT [--lang de|en]; `output` is the output
+// file's placeholder in the usage ("OUT.tpj").
+void addExportArguments(CLI::App& command, ExportArguments& arguments, const char* output);
 
-// --lang de|en, German when absent.
-Language exportLanguage(const Arguments& args);
+Language exportLanguage(const ExportArguments& arguments);
 
 }  // namespace talp::cli

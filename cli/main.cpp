@@ -1,71 +1,96 @@
 // talp-cli: drives the TALP engine without a display and prints machine-readable JSON.
 
 #include <array>
+#include <cctype>
 #include <iostream>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 
 namespace talp::cli {
 namespace {
 
-// One row per command; a new command adds its row here and its own file.
+// One row per command; a new command adds its row here and its own file (cli/commands.h).
 constexpr std::array kCommands{
-    Command{"run", runCommand, "run [PROJECT.tlp] [name=value ...] [--json]   full year, annual summary"},
-    Command{"dump", dumpCommand, "dump PROJECT.tlp                     every field of the project record as JSON"},
-    Command{"new", newCommand, "new OUT.tlp [name=value ...]         a project file of the defaults"},
-    Command{"upgrade", upgradeCommand, "upgrade FILE                         an older project file to TALP 1.00"},
-    Command{"climate-file", climateFileCommand,
-            "climate-file FILE [--format F] [--header N]   check a climate file, its sine parameters"},
-    Command{"day", dayCommand, "day D [--hour H] [name=value ...] [--json]   the day arrays of day D"},
-    Command{"params", paramsCommand, "params                               the parameters with bounds"},
-    Command{"plz", plzCommand, "plz CODE [--json]                    the climate region of a postal code"},
-    Command{"stations", stationsCommand, "stations [--json]                    the climate stations for station=INDEX"},
-    Command{"export-annual", exportAnnualCommand,
-            "export-annual [PROJECT.tlp] OUT.tpj [--lang de|en]   the annual files OUT.tpj and OUT.tps"},
-    Command{"export-daily", exportDailyCommand,
-            "export-daily [PROJECT.tlp] --day D --hour H OUT.tpt [--lang de|en]   the profile of one hour"},
-    Command{"optimise", optimiseCommand,
-            "optimise [PROJECT.tlp] [--seed N] [--max-combinations K] [--threads T] [--dir DIR]\n"
-            "           [--ranges rohranzahl=1..10,rohrlnge=1..200,...,fan=either|before|after] [--continue]\n"
-            "                                       the geometry optimisation, JSON summary at the end"},
+    Command{"run", "the full year on a project: the annual summary and the economics", runCommand},
+    Command{"day", "the day arrays along the pipe of one day, or of one hour of it", dayCommand},
+    Command{"new", "a project file of the defaults with the given inputs", newCommand},
+    Command{"dump", "every field of a project file's record as JSON", dumpCommand},
+    Command{"upgrade", "an older project file brought to TALP 1.00 in place", upgradeCommand},
+    Command{"climate-file", "check a climate file and print the sine parameters taken from it", climateFileCommand},
+    Command{"params", "every input with its kind, default, bounds and step as JSON", paramsCommand},
+    Command{"plz", "the climate region of a postal code", plzCommand},
+    Command{"stations", "the climate stations, by the index station=INDEX takes", stationsCommand},
+    Command{"export-annual", "the annual evaluation of a full year as the files OUT.tpj and OUT.tps", exportAnnualCommand},
+    Command{"export-daily", "the daily evaluation of one hour as the file OUT.tpt", exportDailyCommand},
+    Command{"optimise", "the geometry optimisation, with a JSON summary at the end", optimiseCommand},
+    Command{"help", "the overview of the commands, or the usage of one", helpCommand},
 };
 
-void printUsage(std::ostream& out)
+// The one line that tells a user what is wrong with the command line. Words the parse could
+// not place are named; the parser's own message covers the rest.
+std::string mistake(const CLI::App& program, const CLI::App& command, const CLI::ParseError& error)
 {
-    out << "usage:\n";
-    for (const Command& c : kCommands) out << "  talp-cli " << c.usage << "\n";
-    out << "Parameters are given by control name, e.g. rohranzahl=3 rohrlnge=40 VentilatorVor=0.\n";
-    out << "The climate: klima=sin|region|euro|sim, klimaregion=N (region 1..12), station=INDEX.\n";
+    for (const CLI::App* app : {&program, &command}) {
+        if (app->remaining().empty()) continue;
+        const std::string word = app->remaining().front();
+        if (word.size() > 1 && word[0] == '-' && !std::isdigit(static_cast<unsigned char>(word[1])))
+            return "unknown option '" + word + "'";
+        return (app == &program ? "unknown command '" : "unexpected argument '") + word + "'";
+    }
+    return &command == &program ? "no command given" : error.what();
 }
 
-int dispatch(int argc, char** argv)
+// Prints one line about a command-line mistake on stderr; exit code 2.
+int refuse(const CLI::App& program, const CLI::App& command, const std::string& message)
 {
-    if (argc < 2) throw UsageError{"no command given"};
-    const std::string name = argv[1];
-    if (name == "--help" || name == "-h" || name == "help") {
-        printUsage(std::cout);
-        return 0;
+    const std::string where = &command == &program ? program.get_name() : program.get_name() + " " + command.get_name();
+    std::cerr << where << ": " << message << " (see " << program.get_name() << " help"
+              << (&command == &program ? "" : " " + command.get_name()) << ")\n";
+    return 2;
+}
+
+int talpCli(int argc, char** argv)
+{
+    CLI::App program{"talp-cli drives the TALP calculation without a display and prints machine-readable JSON.",
+                     "talp-cli"};
+    program.set_help_flag("-h,--help", "print this help and exit");
+    program.set_version_flag("--version", std::string("talp-cli ") + TALP_VERSION, "print the version and exit");
+    program.require_subcommand(1);
+    // The words of a man page: commands and their arguments.
+    program.get_formatter()->label("SUBCOMMAND", "COMMAND");
+    program.get_formatter()->label("Positionals", "Arguments");
+    std::map<const CLI::App*, CommandAction> actions;
+    for (const Command& c : kCommands) {
+        CLI::App& command = *program.add_subcommand(c.name, c.summary)->group("Commands");
+        command.set_help_flag("-h,--help", "print this help and exit");
+        actions[&command] = c.declare(command);
     }
-    Arguments args = parseArguments(argc, argv, 2);
-    for (const Command& c : kCommands)
-        if (name == c.name) return c.run(args);
-    throw UsageError{"unknown command '" + name + "'"};
+    program.footer("'talp-cli help COMMAND' shows the usage of a command. Exit codes: 0 done, 1 the data cannot be "
+                   "read or calculated, 2 a mistake on the command line.");
+
+    try {
+        program.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) return program.exit(e);  // --help, --version
+        const CLI::App& command = program.get_subcommands().empty() ? program : *program.get_subcommands().front();
+        return refuse(program, command, mistake(program, command, e));
+    }
+
+    const CLI::App& command = *program.get_subcommands().front();
+    try {
+        return actions.at(&command)();
+    } catch (const UsageError& e) {
+        return refuse(program, command, e.message);
+    } catch (const CommandFailure& e) {
+        std::cerr << e.message << "\n";
+        return 1;
+    }
 }
 
 }  // namespace
 }  // namespace talp::cli
 
-int main(int argc, char** argv)
-{
-    try {
-        return talp::cli::dispatch(argc, argv);
-    } catch (const talp::cli::UsageError& e) {
-        std::cerr << "talp-cli: " << e.message << "\n";
-        talp::cli::printUsage(std::cerr);
-        return 2;
-    } catch (const talp::cli::CommandFailure& e) {
-        std::cerr << e.message << "\n";
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return talp::cli::talpCli(argc, argv); }

@@ -1,4 +1,5 @@
 #include <iostream>
+#include <memory>
 
 #include "cli/commands.h"
 #include "cli/project_source.h"
@@ -8,14 +9,22 @@ namespace talp::cli {
 
 // Writes a project file of the defaults with the given parameters: the way the presets
 // of the installation are made.
-int newCommand(Arguments& args)
+CommandAction newCommand(CLI::App& command)
 {
-    Project project = projectFromArguments(args, ProjectStart::Defaults);
-    if (args.positional.size() != 1) throw UsageError{"new needs exactly one file to write"};
-    const std::string path = args.positional[0];
-    if (const auto failure = saveProjectFile(path, project)) throw CommandFailure{*failure};
-    std::cout << nlohmann::ordered_json{{"file", path}, {"version", std::string(kCurrentVersionTag)}}.dump(2) << "\n";
-    return 0;
+    struct Line {
+        ProjectArguments project;
+        std::string path;
+    };
+    const auto line = std::make_shared<Line>();
+    addProjectArguments(command, line->project, ProjectStart::Defaults);
+    command.add_option("OUT.tlp", line->path, "the project file to write")->type_name("")->required();
+    return [line] {
+        Project project = projectOf(line->project);
+        if (const auto failure = saveProjectFile(line->path, project)) throw CommandFailure{*failure};
+        std::cout << nlohmann::ordered_json{{"file", line->path}, {"version", std::string(kCurrentVersionTag)}}.dump(2)
+                  << "\n";
+        return 0;
+    };
 }
 
 }  // namespace talp::cli

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <unistd.h>
 
@@ -131,27 +132,35 @@ private:
     std::chrono::steady_clock::time_point last_{};
 };
 
-}  // namespace
+// The optimisation as its command line asks for it.
+struct OptimiseLine {
+    ProjectArguments project;
+    std::string ranges;
+    std::string directory;  // empty: the installation's writable folder
+    int seed = 0;
+    const CLI::Option* seedGiven = nullptr;  // without a seed the clock gives one
+    int threads = 0;                         // 0: one per core
+    int maxCombinations = 0;                 // 0: no limit
+    bool continued = false;
+};
 
-int optimiseCommand(Arguments& args)
+void optimise(const OptimiseLine& line)
 {
-    const Project project = projectFromArguments(args);
-    if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional.front() + "'"};
+    const Project project = projectOf(line.project);
 
     OptimisationSettings settings;
-    if (const auto ranges = args.option("ranges")) settings.options = parseRanges(*ranges);
-    settings.directory = args.option("dir").value_or(cliInstallation().writableDir.string());
+    if (!line.ranges.empty()) settings.options = parseRanges(line.ranges);
+    settings.directory = line.directory.empty() ? cliInstallation().writableDir : std::filesystem::path(line.directory);
     const std::time_t now = std::time(nullptr);
-    settings.seed = args.option("seed") ? static_cast<std::uint64_t>(wholeNumber(*args.option("seed"), 0, 2147483647, "--seed"))
-                                        : static_cast<std::uint64_t>(now);
-    settings.threads = args.intOption("threads", 1, 256, 0);
-    settings.maxCombinations = args.intOption("max-combinations", 1, 2147483647, 0);
+    settings.seed = static_cast<std::uint64_t>(*line.seedGiven ? line.seed : now);
+    settings.threads = line.threads;
+    settings.maxCombinations = line.maxCombinations;
     settings.openHourlyFile = calculationRequest(kFullYear).openHourlyFile;
     localtime_r(&now, &settings.calculatedAt);
 
     OptimisationSearch search;
     const StartOutcome start =
-        args.flag("continue") ? search.continueSearch(project, settings) : search.startNew(project, settings);
+        line.continued ? search.continueSearch(project, settings) : search.startNew(project, settings);
     if (!start.ok) throw CommandFailure{start.message.value_or(std::string(kOptimisationFileError.de))};
 
     ProgressBar bar(::isatty(STDERR_FILENO) != 0);
@@ -188,7 +197,36 @@ int optimiseCommand(Arguments& args)
                                     {"OptKomb", search.paths().evaluated.string()},
                                     {"log", search.paths().log.string()}}}};
     std::cout << summary.dump(2) << "\n";
-    return 0;
+}
+
+}  // namespace
+
+CommandAction optimiseCommand(CLI::App& command)
+{
+    const auto line = std::make_shared<OptimiseLine>();
+    addProjectArguments(command, line->project);
+    line->seedGiven = command.add_option("--seed", line->seed, "the seed of the random draws, 0..2147483647 (default: the clock)")
+                          ->type_name("N")
+                          ->transform(WholeNumber(0, 2147483647));
+    command.add_option("--max-combinations", line->maxCombinations, "stop after K more combinations (default: no limit)")
+        ->type_name("K")
+        ->transform(WholeNumber(1, 2147483647));
+    command.add_option("--threads", line->threads, "calculate on T threads, 1..256 (default: one per core)")
+        ->type_name("T")
+        ->transform(WholeNumber(1, 256));
+    command.add_option("--dir", line->directory, "the folder of the result files (default: the installation's own)")
+        ->type_name("DIR");
+    command
+        .add_option("--ranges", line->ranges,
+                    "the catalogue values searched, by control name: rohranzahl, rohrlnge, rohrdurchmesser, "
+                    "AbstandzwRohren, verlegungstiefe as name=min..max, fan=either|before|after; e.g. "
+                    "rohranzahl=1..4,rohrdurchmesser=100..500,fan=before (default: the whole catalogue)")
+        ->type_name("LIST");
+    command.add_flag("--continue", line->continued, "go on with the search in the folder instead of starting anew");
+    return [line] {
+        optimise(*line);
+        return 0;
+    };
 }
 
 }  // namespace talp::cli

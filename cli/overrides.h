@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/arguments.h"
+#include "cli/command_line.h"
 #include "core/project.h"
 
 namespace talp::cli {

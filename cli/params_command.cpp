@@ -5,7 +5,9 @@
 
 namespace talp::cli {
 
-int paramsCommand(Arguments&)
+namespace {
+
+void printParameters()
 {
     static constexpr const char* kKinds[] = {"real", "integer", "choice", "option"};
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
@@ -20,7 +22,16 @@ int paramsCommand(Arguments&)
                         {"unit", std::string(s.unit)}});
     }
     std::cout << list.dump(2) << "\n";
-    return 0;
+}
+
+}  // namespace
+
+CommandAction paramsCommand(CLI::App&)
+{
+    return [] {
+        printParameters();
+        return 0;
+    };
 }
 
 }  // namespace talp::cli

@@ -1,4 +1,5 @@
 #include <iostream>
+#include <memory>
 
 #include "cli/climate_options.h"
 #include "cli/commands.h"
@@ -7,19 +8,35 @@
 
 namespace talp::cli {
 
-int plzCommand(Arguments& args)
+namespace {
+
+void printRegion(const std::string& code, bool json)
 {
-    if (args.positional.size() != 1) throw UsageError{"plz needs one postal code"};
-    const std::string& code = args.positional.front();
     const std::optional<int> region = regionOfPostalCode(code, cliInstallation().readable(kPostalCodeFile));
     if (!region) throw CommandFailure{std::string(kInvalidPostalCode.de)};
     const std::string name(regionName(*region));
-    if (args.flag("json")) {
+    if (json) {
         std::cout << nlohmann::ordered_json{{"plz", code}, {"klimaregion", *region}, {"name", name}}.dump(2) << "\n";
     } else {
         std::cout << code << ": Klimaregion " << *region << " (" << name << ")\n";
     }
-    return 0;
+}
+
+}  // namespace
+
+CommandAction plzCommand(CLI::App& command)
+{
+    struct Line {
+        std::string code;
+        bool json = false;
+    };
+    const auto line = std::make_shared<Line>();
+    command.add_option("CODE", line->code, "the five-digit postal code")->type_name("")->required();
+    command.add_flag("--json", line->json, "print the region as JSON");
+    return [line] {
+        printRegion(line->code, line->json);
+        return 0;
+    };
 }
 
 }  // namespace talp::cli

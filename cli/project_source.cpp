@@ -42,15 +42,33 @@ bool isProjectFileName(const std::string& argument)
     return endsWith(".tlp") || endsWith(".sav");
 }
 
-Project projectFromArguments(Arguments& args, ProjectStart start)
+void addProjectArguments(CLI::App& command, ProjectArguments& project, ProjectStart start)
 {
-    Project project;
-    if (start == ProjectStart::FileArgument && !args.positional.empty() && isProjectFileName(args.positional.front())) {
-        project = loadProjectArgument(args.positional.front());
-        args.positional.erase(args.positional.begin());
+    // Each word goes to the first argument whose check it passes: a project file's name,
+    // then name=value, then the command's own arguments.
+    command.validate_positionals();
+    const auto wordCheck = [](bool (*passes)(const std::string&), const char* fault) {
+        return CLI::Validator([=](const std::string& word) { return passes(word) ? std::string() : fault; }, "");
+    };
+    if (start == ProjectStart::FileArgument) {
+        command.add_option("PROJECT.tlp", project.file, "the project file (.tlp or .sav) to start from; else the defaults")
+            ->type_name("")
+            ->check(wordCheck(isProjectFileName, "not a project file"));
     }
-    const ClimateOptions climate = takeClimateOptions(args.assignments);
-    applyOverrides(project, args.assignments);
+    command.add_option("name=value", project.assignments, "an input by its control name, used exactly as given")
+        ->type_name("")
+        ->check(wordCheck([](const std::string& word) { return word.find('=') != std::string::npos; }, "not name=value"));
+    command.footer("Inputs are named by their control names, e.g. rohranzahl=3 rohrlnge=40 VentilatorVor=0;\n"
+                   "talp-cli params lists them. The climate: klima=sin|region|euro|sim, klimaregion=N (region 1..12),\n"
+                   "station=INDEX (talp-cli stations lists the stations).");
+}
+
+Project projectOf(const ProjectArguments& arguments)
+{
+    Project project = arguments.file.empty() ? Project{} : loadProjectArgument(arguments.file);
+    std::vector<std::string> assignments = arguments.assignments;
+    const ClimateOptions climate = takeClimateOptions(assignments);
+    applyOverrides(project, assignments);
     applyClimateOptions(project, climate, cliInstallation());
     return project;
 }

@@ -1,4 +1,5 @@
 #include <iostream>
+#include <memory>
 #include <optional>
 
 #include "cli/commands.h"
@@ -30,12 +31,10 @@ nlohmann::ordered_json economicsSummary(const EconomicsResults& e)
             {"Annuitaet", valueOrNull(e.annuityHasValue, e.Annuitaet)},
             {"Energiepreis", valueOrNull(e.energyPriceHasValue, e.Energiepreis)}};
 }
-}  // namespace
 
-int runCommand(Arguments& args)
+// The full year on the project, with its economics.
+void runYear(const Project& project, bool json)
 {
-    const Project project = projectFromArguments(args);
-    if (!args.positional.empty()) throw UsageError{"unexpected argument '" + args.positional.front() + "'"};
     SimulationResults results;
     EconomicsResults economics;
     std::optional<Message> economicsError;
@@ -47,15 +46,32 @@ int runCommand(Arguments& args)
 
     nlohmann::ordered_json summary = annualSummary(results);
     summary.update(economicsSummary(economics));
-    if (args.flag("json")) {
+    if (json) {
         std::cout << summary.dump(2) << "\n";
-        return 0;
+        return;
     }
     std::cout << "TALP annual summary\n";
     for (const auto& [key, value] : summary.items())
         std::cout << "  " << key << std::string(20 - key.size(), ' ')
                   << (value.is_null() ? std::string("-") : formatFixed(value.get<double>(), 3)) << "\n";
-    return 0;
+}
+
+}  // namespace
+
+
+CommandAction runCommand(CLI::App& command)
+{
+    struct Line {
+        ProjectArguments project;
+        bool json = false;
+    };
+    const auto line = std::make_shared<Line>();
+    addProjectArguments(command, line->project);
+    command.add_flag("--json", line->json, "print the summary as JSON (else as a table)");
+    return [line] {
+        runYear(projectOf(line->project), line->json);
+        return 0;
+    };
 }
 
 }  // namespace talp::cli

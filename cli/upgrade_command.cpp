@@ -1,15 +1,16 @@
 #include <iostream>
+#include <memory>
 
 #include "cli/commands.h"
 #include "files/project_file.h"
 
 namespace talp::cli {
 
+namespace {
+
 // Brings an older project file to the current layout, as opening it in the program does.
-int upgradeCommand(Arguments& args)
+void upgradeFile(const std::string& path)
 {
-    if (args.positional.size() != 1) throw UsageError{"upgrade needs exactly one project file"};
-    const std::string path = args.positional[0];
     RecordVersion version = RecordVersion::Current;
     const UpgradeResult result = upgradeProjectFile(path, &version);
     if (result == UpgradeResult::NotUpgraded) {
@@ -26,7 +27,18 @@ int upgradeCommand(Arguments& args)
                                         {"upgraded", result == UpgradeResult::Upgraded}}
                      .dump(2)
               << "\n";
-    return 0;
+}
+
+}  // namespace
+
+CommandAction upgradeCommand(CLI::App& command)
+{
+    const auto path = std::make_shared<std::string>();
+    command.add_option("FILE", *path, "the project file, rewritten in place")->type_name("")->required();
+    return [path] {
+        upgradeFile(*path);
+        return 0;
+    };
 }
 
 }  // namespace talp::cli
