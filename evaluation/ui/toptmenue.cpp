@@ -21,6 +21,7 @@
 #include "evaluation/ui/toptberechnungdlg.h"
 #include "evaluation/ui/toptdetailsdlg.h"
 #include "shell/ui/dialogs.h"
+#include "shell/ui/param_spin_box.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/qt_text.h"
 
@@ -175,6 +176,7 @@ void Toptmenue::DetailsClick() { options_ = optdetailsdlg->edit(options_); }
 
 void Toptmenue::BtnNeuStartenClick()
 {
+    commitPendingEdit();
     if (!periodWarningAccepted(context(), this)) return;
     if (const std::optional<std::string> refusal = groundwaterRefusal(project())) {
         showMessage(this, QMessageBox::Warning, QStringLiteral("TALP"), qt(*refusal));
@@ -186,6 +188,7 @@ void Toptmenue::BtnNeuStartenClick()
 
 void Toptmenue::BtnFortsetzenClick()
 {
+    commitPendingEdit();
     if (!periodWarningAccepted(context(), this)) return;
     runSearch(false);
 }

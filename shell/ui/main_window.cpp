@@ -14,6 +14,7 @@
 #include "shell/ui/dialogs.h"
 #include "shell/ui/info_window.h"
 #include "shell/ui/language_window.h"
+#include "shell/ui/param_spin_box.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/report_commands.h"
 #include "shell/ui/save_changes_dialog.h"
@@ -112,7 +113,10 @@ void Thauptmenu::buildMenus()
             for (int i = 1; i <= kRecentFileCount; ++i) {
                 QAction* entry = parentMenu->addAction(QString());
                 entry->setObjectName(QStringLiteral("R%1").arg(i));
-                connect(entry, &QAction::triggered, this, [this, i] { commands_.openRecent(i); });
+                connect(entry, &QAction::triggered, this, [this, i] {
+                    commitPendingEdit();
+                    commands_.openRecent(i);
+                });
                 recent_[static_cast<std::size_t>(i - 1)] = entry;
             }
         }
@@ -127,6 +131,9 @@ void Thauptmenu::buildMenus()
 
 void Thauptmenu::runMenuItem(MenuItem item)
 {
+    // Shortcuts and menus leave the focus in the field being typed into: its number is
+    // taken first, so that "Speichern" saves what the planner sees.
+    commitPendingEdit();
     if (const std::optional<Topic> t = topicOfViewItem(item)) return toggleTopic(*t);
     if (const std::optional<Topic> t = topicOfWindowItem(item)) return bringToFront(*t);
     switch (item) {
@@ -342,6 +349,7 @@ void Thauptmenu::endProgram()
 
 void Thauptmenu::closeEvent(QCloseEvent* event)
 {
+    commitPendingEdit();
     if (!ending_ && !commands_.closeQuery()) {
         event->ignore();
         return;

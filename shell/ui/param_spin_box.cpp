@@ -1,7 +1,9 @@
 #include "shell/ui/param_spin_box.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <cmath>
 
 #include "core/numeric.h"
@@ -26,7 +28,9 @@ ParamSpinBox::ParamSpinBox(Param id, QWidget* parent) : QDoubleSpinBox(parent), 
     setDecimals(s.kind == ParamKind::Real ? 10 : 0);
     setRange(static_cast<double>(s.minValue), static_cast<double>(s.maxValue));
     setSingleStep(static_cast<double>(s.step));
-    setKeyboardTracking(false);
+    // The change handlers run as the planner types, so that dependent fields follow; a
+    // half-typed number that does not parse is not reported.
+    setKeyboardTracking(true);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     setAccelerated(true);
     exact_ = s.defaultValue;
@@ -47,8 +51,11 @@ void ParamSpinBox::takeUserValue(double value)
 {
     // The text holds what the user typed; the double is only its nearest neighbour.
     long double typed = 0;
-    exact_ = parseNumber(utf8(cleanText()), typed) && static_cast<double>(typed) == value ? typed : value;
-    if (paramSpec(id_).kind != ParamKind::Real) exact_ = std::nearbyint(exact_);
+    long double taken = parseNumber(utf8(cleanText()), typed) && static_cast<double>(typed) == value ? typed : value;
+    if (paramSpec(id_).kind != ParamKind::Real) taken = std::nearbyint(taken);
+    // Enter confirms the number typed so far once more: that is no new edit.
+    if (taken == exact_) return;
+    exact_ = taken;
     emit edited();
 }
 
@@ -66,8 +73,26 @@ double ParamSpinBox::valueFromText(const QString& text) const
     return static_cast<double>(value);
 }
 
+void ParamSpinBox::fixup(QString& input) const
+{
+    // A number beyond the bounds becomes the nearest bound, as the model's setter corrects it,
+    // and the field shows the bound; anything else goes back to the value held.
+    long double typed = 0;
+    if (!parseNumber(utf8(input), typed)) {
+        input = textFromValue(value());
+        return;
+    }
+    const ParamSpec& s = paramSpec(id_);
+    input = qt(s.kind == ParamKind::Real ? formatGeneral(std::clamp(typed, s.minValue, s.maxValue))
+                                         : formatFixed(std::clamp(std::nearbyint(typed), s.minValue, s.maxValue), 0));
+}
+
+void ParamSpinBox::commit() { interpretText(); }
+
 QValidator::State ParamSpinBox::validate(QString& input, int&) const
 {
+    // Display and files know only the point; a German planner's comma is read as one.
+    input.replace(QLatin1Char(','), QLatin1Char('.'));
     if (input.isEmpty() || input == QLatin1String("-") || input == QLatin1String(".") ||
         input == QLatin1String("-."))
         return QValidator::Intermediate;
@@ -79,6 +104,16 @@ QValidator::State ParamSpinBox::validate(QString& input, int&) const
     if (paramSpec(id_).kind != ParamKind::Real && input.contains(QLatin1Char('.'))) return QValidator::Invalid;
     const double asDouble = static_cast<double>(value);
     return asDouble >= minimum() && asDouble <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void commitPendingEdit()
+{
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        if (auto* box = qobject_cast<ParamSpinBox*>(w)) {
+            box->commit();
+            return;
+        }
+    }
 }
 
 }  // namespace talp

@@ -13,6 +13,7 @@
 #include "shell/lang_haupt.h"
 #include "shell/report/report_calculation.h"
 #include "shell/ui/dialogs.h"
+#include "shell/ui/param_spin_box.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/report_painter.h"
 #include "shell/ui/shell_context.h"
@@ -47,6 +48,7 @@ QWidget* ReportCommands::dialogParent() const { return area_.window(); }
 
 void ReportCommands::printActiveForm()
 {
+    commitPendingEdit();
     QMdiSubWindow* active = area_.activeSubWindow();
     if (!active || !active->widget()) return;
     QPrinter printer(QPrinter::HighResolution);
@@ -66,6 +68,7 @@ void ReportCommands::calculateIfNeeded()
 
 void ReportCommands::printWholeProject()
 {
+    commitPendingEdit();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(qt(kReportJobTitle));
     QPrintDialog dialog(&printer, dialogParent());
@@ -76,6 +79,7 @@ void ReportCommands::printWholeProject()
 
 void ReportCommands::saveProjectPdf()
 {
+    commitPendingEdit();
     const Language language = context_.language();
     const std::string& projectPath = context_.session().projectPath;
     // Beside the project file, named after it; an unnamed project's report goes to the documents.

@@ -35,7 +35,7 @@ public:
     bool calculate(int day, const QString& text, QWidget* caller);
 
     // The navigation buttons and the climate window's re-import ask for a topic window.
-    void requestTopic(Topic topic) { emit topicRequested(topic); }
+    void requestTopic(Topic topic);
     // Whether the main window has a window for the topic (set as it creates them).
     bool topicAvailable(Topic topic) const { return available_[static_cast<std::size_t>(topic)]; }
     void setTopicAvailable(Topic topic, bool available) { available_[static_cast<std::size_t>(topic)] = available; }

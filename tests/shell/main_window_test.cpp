@@ -111,6 +111,7 @@ private slots:
     void closingWithChangesYesAndACancelledSaveAsKeepsTheProgramOpen();
     void aProjectFromTheCommandLineIsNamedAndUnmodifiedUntilEdited();
     void navigationAndMenuStatesFollowTheChildWindows();
+    void aNumberBeingTypedIsTakenByEveryCommand();
     void aClosedWindowComesBackWithItsControlsByEveryRoute();
     void withMaximisedWindowsTheNavigatedWindowComesToTheFrontMaximised();
     void f1OpensTheTopicOfTheFocusedControl();
@@ -291,6 +292,56 @@ void MainWindowTest::navigationAndMenuStatesFollowTheChildWindows()
     // A window shown again opens at the top left.
     w.action(MenuItem::Klimawerte1)->trigger();
     QCOMPARE(w.mdiArea()->activeSubWindow()->pos(), QPoint(0, 0));
+}
+
+void MainWindowTest::aNumberBeingTypedIsTakenByEveryCommand()
+{
+    Answers answers;
+    Start s;
+    QVERIFY(s.started());
+    Thauptmenu& w = *s.window;
+    ParamSpinBox* pipes = s.probe(Topic::Ewt)->pipes;
+    const auto typeWithoutEnter = [&](const char* text) {
+        pipes->setFocus();
+        pipes->selectAll();
+        QTest::keyClicks(pipes, QLatin1String(text));
+    };
+    answers.dialogs.files << s.path("a.tlp");
+    w.action(MenuItem::Speichernunter1)->trigger();
+    const std::string saved = s.path("a.tlp").toStdString();
+
+    // A number the field can hold is the project's as it is typed; "Speichern" saves it.
+    typeWithoutEnter("5");
+    QVERIFY(s.session.project.modified);
+    w.action(MenuItem::Speichern1)->trigger();
+    QCOMPARE(s.store.files.at(saved).getInt(Param::rohranzahl), 5);
+    QVERIFY(!s.session.project.modified);
+
+    // One beyond the bounds is finished by the command: the bound is saved and shown.
+    typeWithoutEnter("25");
+    w.action(MenuItem::Speichern1)->trigger();
+    QCOMPARE(s.store.files.at(saved).getInt(Param::rohranzahl), 10);
+    QCOMPARE(pipes->text(), QStringLiteral("10"));
+    QVERIFY(!s.session.project.modified);
+
+    // New, Open and closing the program ask to save what is being typed.
+    for (const MenuItem command : {MenuItem::Neu1, MenuItem::ffnen1}) {
+        typeWithoutEnter("0");  // below the bounds: not yet a number of pipes
+        const int asked = answers.saveChangesShown;
+        answers.answer = SaveChangesAnswer::Cancel;
+        w.action(command)->trigger();
+        QCOMPARE(answers.saveChangesShown, asked + 1);
+        QCOMPARE(s.session.project.getInt(Param::rohranzahl), 1);
+    }
+    typeWithoutEnter("4");
+    w.action(MenuItem::Speichern1)->trigger();
+    typeWithoutEnter("0");
+    answers.answer = SaveChangesAnswer::Cancel;
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    answers.answer = SaveChangesAnswer::Yes;
+    QVERIFY(w.close());
+    QCOMPARE(s.store.files.at(saved).getInt(Param::rohranzahl), 1);
 }
 
 void MainWindowTest::aClosedWindowComesBackWithItsControlsByEveryRoute()
