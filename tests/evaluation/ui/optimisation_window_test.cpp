@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
+#include <set>
 
 #include "chart/xy_chart.h"
 #include "evaluation/optimisation_files.h"
@@ -65,6 +66,7 @@ private slots:
     void takingOverAsksToSaveAModifiedProject();
     void searchWithoutEconomicCombinationsTellsSo();
     void stopEndsTheSearchBetweenCombinationsAndKeepsTheRecords();
+    void continuingAfterAStopEvaluatesWhatTheStopLeft();
 };
 
 void OptimisationWindowTest::optionsDialogSwapsReversedRangesAndDisablesSpacingForSinglePipes()
@@ -318,6 +320,43 @@ void OptimisationWindowTest::stopEndsTheSearchBetweenCombinationsAndKeepsTheReco
     QVERIFY(window.search().counters().evaluated >= before + 3);
     QCOMPARE(static_cast<long long>(readCombinationRecords(f.paths().evaluated)->size()),
              window.search().counters().evaluated);
+}
+
+void OptimisationWindowTest::continuingAfterAStopEvaluatesWhatTheStopLeft()
+{
+    // Combinations under way when "Abbrechen" is pressed are not recorded; "Fortsetzen" must
+    // evaluate them and only then say that all are done.
+    OptimisationFixture f;
+    Toptmenue window(f.context);
+    OptimisationOptions ranges = singlePipes();
+    ranges.range(CatalogueParam::Length) = {4, 8};  // 20 to 100 m, 300 and 400 mm: ten combinations
+    f.prepare(window, ranges);
+    TOptBerechnungDlg& progress = *window.OptBerechnungDlg;
+    long long stopAt = 2;
+    connect(&progress, &TOptBerechnungDlg::combinationCommitted, &progress,
+            [&](const CombinationRecord&, bool, bool, const SearchCounters& counters) {
+                if (counters.evaluated >= stopAt && progress.Abbrechen->isEnabled()) progress.Abbrechen->click();
+            });
+    ScriptedDialogs dialogs;
+    window.BtnNeuStarten->click();
+    QVERIFY(!window.search().counters().allDone);
+    stopAt = window.search().counters().evaluated + 3;
+    window.BtnFortsetzen->click();
+    QVERIFY(!window.search().counters().allDone);
+    stopAt = 1000;
+    window.BtnFortsetzen->click();
+
+    const SearchCounters& counters = window.search().counters();
+    QVERIFY(counters.allDone);
+    QCOMPARE(counters.evaluated, counters.total);
+    QCOMPARE(counters.total, 11);  // the ten and the two-pipe start outside the ranges
+    const auto evaluated = readCombinationRecords(f.paths().evaluated);
+    QVERIFY(evaluated);
+    std::set<CombinationKey> distinct;
+    for (const CombinationRecord& r : *evaluated) distinct.insert(keyOf(r.geometry));
+    QCOMPARE(evaluated->size(), std::size_t(11));
+    QCOMPARE(distinct.size(), std::size_t(11));
+    QCOMPARE(dialogs.texts().count(QStringLiteral("Alle Kombinationen wurden berechnet !")), 1);
 }
 
 QTEST_MAIN(OptimisationWindowTest)
