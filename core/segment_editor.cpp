@@ -129,7 +129,9 @@ void SegmentEditor::reset()
 void applySegmentTable(Project& project, SegmentMode mode, const SegmentEditor::Result& result)
 {
     tableOf(project, mode) = result.table;
-    if (result.table.variable) project.set(segmentModeInfo(mode).singleValue, result.mean);
+    // The single value is always the table's mean: a uniform table of another value (both
+    // ends changed alike) is that value, not the old one.
+    project.set(segmentModeInfo(mode).singleValue, result.mean);
     project.markChanged(InputWindow::Pipe);
 }
 

@@ -70,9 +70,9 @@ private:
     std::array<std::string, kSegments> cells_;
 };
 
-// Applies a taken-over table to the project: the table, its marks and flag; while the
-// table is in use the pipe window's single value shows its mean, which the costs use as
-// the trench depth.
+// Applies a taken-over table to the project: the table, its marks and flag, and its mean
+// as the pipe window's single value (while the table is in use, the costs take the mean
+// as the trench depth).
 void applySegmentTable(Project& project, SegmentMode mode, const SegmentEditor::Result& result);
 
 }  // namespace talp

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "core/numeric.h"
 #include "core/scroll_bar.h"
@@ -177,6 +178,7 @@ void Tewtmenue::refreshFromModel()
     // A loaded length keeps its value; only the bar follows it.
     followLengthWithBar(false);
     showSpacingApplies();
+    showTablesInUse();
     for (const PictureLabelSpec& s : kPictureLabels) showLabel(s.label);
     picture_->setFanBefore(p.isChecked(Param::VentilatorVor));
     picture_->setVariable(p.SegmentDepth.variable, p.SegmentBuildingDistance.variable);
@@ -218,6 +220,19 @@ void Tewtmenue::showSpacingApplies()
     spacing.steps->setEnabled(applies);
     setTextColour(spacing.text, applies ? kSilver : kGrey);
     picture_->setPipeCount(project().getInt(Param::rohranzahl));
+}
+
+void Tewtmenue::showTablesInUse()
+{
+    // While a segment table is in use the single value is only its mean: typing it would
+    // change labels and costs but not the simulation, so it is not offered.
+    const Project& p = project();
+    for (const auto& [input, label, table] : {std::tuple{Param::verlegungstiefe, PipeLabel::Verlegungstiefe, &p.SegmentDepth},
+                                              std::tuple{Param::AbsGebaeude, PipeLabel::AbsGebaeude, &p.SegmentBuildingDistance}}) {
+        const bool single = !table->variable;
+        inputs_.box(input)->setEnabled(single);
+        labels_[static_cast<std::size_t>(label)].steps->setEnabled(single);
+    }
 }
 
 void Tewtmenue::showLabel(PipeLabel which)

@@ -55,6 +55,7 @@ private:
     // length bar.
     void inputChanged(Param id);
     void showSpacingApplies();
+    void showTablesInUse();
     void showLabel(PipeLabel which);
     // Moves the length bar to the length; a length between two positions then takes the
     // bar's value.

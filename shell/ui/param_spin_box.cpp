@@ -41,6 +41,13 @@ ParamSpinBox::ParamSpinBox(Param id, QWidget* parent) : QDoubleSpinBox(parent), 
 void ParamSpinBox::showValue(long double value)
 {
     const QSignalBlocker quiet(this);
+    // The number being typed is left as it stands when it is the value (as "2.50" is 2.5), so
+    // that the cursor stays where the planner types.
+    long double typed = 0;
+    if (hasFocus() && parseNumber(utf8(cleanText()), typed) && typed == value) {
+        exact_ = value;
+        return;
+    }
     exact_ = value;
     setValue(static_cast<double>(value));
     // setValue leaves the text alone when the double did not change.

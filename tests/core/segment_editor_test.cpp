@@ -77,6 +77,24 @@ TEST(SegmentEditor, EqualRowsAreNoTable)
     EXPECT_FALSE(editor.takeOver(false).table.variable);
 }
 
+TEST(SegmentEditor, AUniformTableOfAnotherValueBecomesTheSingleValue)
+{
+    // Both ends changed alike: no table, but the pipes now lie 3 m deep.
+    Project p;
+    SegmentEditor editor(SegmentMode::Depth, p);
+    editor.setCell(1, "3");
+    editor.setCell(100, "3");
+    ASSERT_TRUE(editor.validate().ok);
+    for (const bool okButton : {false, true}) {
+        Project q = p;
+        const SegmentEditor::Result result = editor.takeOver(okButton);
+        EXPECT_FALSE(result.table.variable);
+        applySegmentTable(q, SegmentMode::Depth, result);
+        EXPECT_FALSE(q.SegmentDepth.variable);
+        EXPECT_EQ(q.get(Param::verlegungstiefe), 3.0L);
+    }
+}
+
 TEST(SegmentEditor, ReopensAVariableTableAsEntered)
 {
     Project p;

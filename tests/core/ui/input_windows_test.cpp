@@ -30,6 +30,7 @@ private slots:
     void pipeWindowLeavesTheOptimisationCurrent();
     void segmentGridCorrectsInterpolatesAndTakesOver();
     void segmentGridTakesACommaAsPointAndNeedsBothEnds();
+    void aTableInUseGreysTheSingleValueItReplaces();
     void typedConductivityKeepsItsDecimals();
     void presetThenTypedValueIsUserDefined();
     void soilBarsSetTheirValues();
@@ -203,6 +204,47 @@ void InputWindowsTest::segmentGridTakesACommaAsPointAndNeedsBothEnds()
     typeInto(details.basementInput(Param::kellerinnentemp), QStringLiteral("15"));
     QCOMPARE(f.project().get(Param::kellerinnentemp), 15.0L);
     QVERIFY(f.project().OptRecalcNeeded);
+}
+
+void InputWindowsTest::aTableInUseGreysTheSingleValueItReplaces()
+{
+    WindowFixture f;
+    Tewtmenue window(f.context);
+    window.show();
+    ScriptedDialogs dialogs;
+    // Depth 2 m at the building, 3 m at the far end, 4 m half way: a table.
+    dialogs.on<TDetails>([](TDetails& details) {
+        details.StringGrid->item(49, 1)->setText(QStringLiteral("4"));
+        details.StringGrid->item(99, 1)->setText(QStringLiteral("3"));
+        details.OK->click();
+        return details.result();
+    });
+    window.Button2->click();
+    QVERIFY(f.project().SegmentDepth.variable);
+    QVERIFY(!window.input(Param::verlegungstiefe)->isEnabled());
+    QVERIFY(!window.stepButtons(PipeLabel::Verlegungstiefe)->isEnabled());
+    QVERIFY(window.input(Param::AbsGebaeude)->isEnabled());
+    QCOMPARE(window.input(Param::verlegungstiefe)->text(), QString::fromStdString(formatGeneral(f.project().get(Param::verlegungstiefe))));
+
+    // A loaded project with a distance table shows it the same way.
+    f.project().SegmentBuildingDistance.variable = true;
+    window.refreshFromModel();
+    QVERIFY(!window.input(Param::AbsGebaeude)->isEnabled());
+    QVERIFY(!window.stepButtons(PipeLabel::AbsGebaeude)->isEnabled());
+
+    // Both ends equal again: no table, and the single value is that depth.
+    dialogs.on<TDetails>([](TDetails& details) {
+        details.RuecksetzenBtn->click();
+        details.StringGrid->item(0, 1)->setText(QStringLiteral("2.5"));
+        details.StringGrid->item(99, 1)->setText(QStringLiteral("2.5"));
+        details.OK->click();
+        return details.result();
+    });
+    window.Button2->click();
+    QVERIFY(!f.project().SegmentDepth.variable);
+    QVERIFY(window.input(Param::verlegungstiefe)->isEnabled());
+    QCOMPARE(window.input(Param::verlegungstiefe)->text(), QStringLiteral("2.5"));
+    QCOMPARE(window.label(PipeLabel::Verlegungstiefe)->text(), QStringLiteral(" 2.5 m tief"));
 }
 
 void InputWindowsTest::typedConductivityKeepsItsDecimals()
