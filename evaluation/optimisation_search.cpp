@@ -183,9 +183,9 @@ StartOutcome OptimisationSearch::startNew(const Project& project, const Optimisa
     counters_ = SearchCounters{};
     known_.clear();
     hasState_ = false;
-    if (auto refusal = groundwaterRefusal(project)) return {false, refusal, std::nullopt, false};
+    if (auto refusal = groundwaterRefusal(project)) return {false, refusal, std::nullopt, false, {}};
     if (!files_.create(paths(), optimisationLogHeader(settings.language, settings.calculatedAt)))
-        return {false, std::string(kOptimisationFileError.in(settings.language)), std::nullopt, false};
+        return {false, std::string(kOptimisationFileError.in(settings.language)), std::nullopt, false, {}};
     hasState_ = true;
 
     const Combination start = startingCombination(project);
@@ -203,16 +203,17 @@ StartOutcome OptimisationSearch::startNew(const Project& project, const Optimisa
     request.economics = [&](const Project& p, const SimulationResults& r) {
         rateFound = KostenRechnung(p, costedGeometryOf(p), runTotalsOf(r), settings.openHourlyFile, economics).rateFound;
     };
-    if (!runCalculation(project, results, request).success) {
+    CalculationOutcome run = runCalculation(project, results, request);
+    if (!run.success) {
         counters_.total -= startOutsideRanges;
-        return {true, std::nullopt, std::nullopt, false};
+        return {true, std::nullopt, std::nullopt, false, std::move(run.messages)};
     }
 
     const CombinationRecord record{start, results.HeatingEnergy + results.CoolingEnergy, economics.InternerZinssatz};
     const bool economic = isEconomic(rateFound, economics);
     if (!commit(project, record, economic, {}))
-        return {false, std::string(kOptimisationFileError.in(settings.language)), record, economic};
-    return {true, std::nullopt, record, economic};
+        return {false, std::string(kOptimisationFileError.in(settings.language)), record, economic, {}};
+    return {true, std::nullopt, record, economic, {}};
 }
 
 StartOutcome OptimisationSearch::continueSearch(const Project& project, const OptimisationSettings& settings)
@@ -222,12 +223,12 @@ StartOutcome OptimisationSearch::continueSearch(const Project& project, const Op
     const bool sameSearch = hasState_ && settings.directory == settings_.directory;
     settings_ = settings;
     if (!sameSearch && !readStateFromFiles(project))
-        return {false, std::string(kOptimisationReadError.in(settings.language)), std::nullopt, false};
+        return {false, std::string(kOptimisationReadError.in(settings.language)), std::nullopt, false, {}};
     if (!files_.openForAppend(paths()))
-        return {false, std::string(kOptimisationFileError.in(settings.language)), std::nullopt, false};
+        return {false, std::string(kOptimisationFileError.in(settings.language)), std::nullopt, false, {}};
     hasState_ = true;
     counters_.allDone = false;
-    return {true, std::nullopt, std::nullopt, false};
+    return {true, std::nullopt, std::nullopt, false, {}};
 }
 
 bool OptimisationSearch::readStateFromFiles(const Project& project)

@@ -86,6 +86,9 @@ struct StartOutcome {
     std::optional<std::string> message;  // the refusal or the file error, for a message box
     std::optional<CombinationRecord> start;  // the starting combination, when its run succeeded
     bool startEconomic = false;
+    // When the starting run failed: its messages, as the calculation run shows them (the
+    // parameter error, then that this exchanger cannot be calculated). The search goes on.
+    std::vector<Message> startMessages;
 };
 
 // A combination is economic when the costing found an internal rate of return above 0 and

@@ -41,6 +41,7 @@ TOptBerechnungDlg::TOptBerechnungDlg(ShellContext& context, QWidget* parent) : Q
     qRegisterMetaType<CombinationRecord>();
     qRegisterMetaType<SearchCounters>();
     qRegisterMetaType<std::optional<CombinationRecord>>();
+    qRegisterMetaType<std::vector<Message>>();
     setObjectName(QStringLiteral("OptBerechnungDlg"));
     setModal(true);
 
@@ -109,6 +110,10 @@ TOptBerechnungDlg::TOptBerechnungDlg(ShellContext& context, QWidget* parent) : Q
     connect(this, &TOptBerechnungDlg::combinationCommitted, this,
             [this](const CombinationRecord&, bool, bool, const SearchCounters& counters) { showCounters(counters); });
     connect(this, &TOptBerechnungDlg::simulationProgressed, this, &TOptBerechnungDlg::showProgress);
+    connect(this, &TOptBerechnungDlg::startFailed, this, [this](const std::vector<Message>& messages) {
+        for (const Message& message : messages) showMessage(this, message, context_.language());
+        startMessagesRead_.release();
+    });
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(10);
@@ -190,6 +195,10 @@ void TOptBerechnungDlg::startWorker()
             const StartOutcome start = search.startNew(project, settings_);
             outcome_.message = start.message;
             if (!start.ok) return;
+            if (!start.startMessages.empty()) {
+                emit startFailed(start.startMessages);
+                startMessagesRead_.acquire();
+            }
             emit startCosted(start.start, start.startEconomic, search.counters());
         } else {
             const StartOutcome resumed = search.continueSearch(project, settings_);

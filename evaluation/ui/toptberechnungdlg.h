@@ -7,10 +7,12 @@
 
 #include <QDialog>
 #include <QMetaType>
+#include <QSemaphore>
 #include <QTimer>
 #include <atomic>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/project.h"
 #include "evaluation/optimisation_search.h"
@@ -58,6 +60,8 @@ signals:
     void combinationCommitted(const talp::CombinationRecord& record, bool economic, bool newBest,
                               const talp::SearchCounters& counters);
     void simulationProgressed(int day);
+    // The starting run failed: its messages are shown before the search goes on.
+    void startFailed(const std::vector<talp::Message>& messages);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -88,6 +92,8 @@ private:
     bool newStart_ = false;
     SearchRunEnd outcome_;
     std::atomic<bool> cancel_{false};
+    // The worker waits here until the planner has read why the start could not be calculated.
+    QSemaphore startMessagesRead_;
     bool running_ = false;
 };
 
@@ -96,3 +102,4 @@ private:
 Q_DECLARE_METATYPE(talp::CombinationRecord)
 Q_DECLARE_METATYPE(talp::SearchCounters)
 Q_DECLARE_METATYPE(std::optional<talp::CombinationRecord>)
+Q_DECLARE_METATYPE(std::vector<talp::Message>)

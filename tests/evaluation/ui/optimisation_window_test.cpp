@@ -67,6 +67,7 @@ private slots:
     void searchWithoutEconomicCombinationsTellsSo();
     void stopEndsTheSearchBetweenCombinationsAndKeepsTheRecords();
     void continuingAfterAStopEvaluatesWhatTheStopLeft();
+    void aStartThatCannotBeCalculatedSaysWhyAndTheSearchGoesOn();
 };
 
 void OptimisationWindowTest::optionsDialogSwapsReversedRangesAndDisablesSpacingForSinglePipes()
@@ -254,8 +255,11 @@ void OptimisationWindowTest::takingOverAsksToSaveAModifiedProject()
     QCOMPARE(asked, 2);
     QCOMPARE(f.project().getInt(Param::rohranzahl), 1);
     QCOMPARE(f.project().get(Param::rohrdurchmesser), best->geometry.diameter);
-    // The pipe window's geometry is no input of the search space.
-    QVERIFY(!f.project().OptRecalcNeeded);
+    // The pipe price of the new diameter is a cost input: the search space changed with it.
+    QVERIFY(f.project().get(Param::rohrpreis) != before.get(Param::rohrpreis));
+    QVERIFY(f.project().OptRecalcNeeded);
+    window.FormActivate();
+    QVERIFY(!window.BtnFortsetzen->isEnabled());
 
     // The forms now hold that geometry: taking it over again asks nothing.
     window.BtnWirtschaftlich->click();
@@ -357,6 +361,26 @@ void OptimisationWindowTest::continuingAfterAStopEvaluatesWhatTheStopLeft()
     QCOMPARE(evaluated->size(), std::size_t(11));
     QCOMPARE(distinct.size(), std::size_t(11));
     QCOMPARE(dialogs.texts().count(QStringLiteral("Alle Kombinationen wurden berechnet !")), 1);
+}
+
+void OptimisationWindowTest::aStartThatCannotBeCalculatedSaysWhyAndTheSearchGoesOn()
+{
+    // The pipe form's 2 m deep pipes lie in the groundwater at 1.5 m; the catalogue's
+    // 0.5 m ones do not.
+    OptimisationFixture f;
+    f.project().setExact(Param::Grundwassertiefe, 1.5L);
+    Toptmenue window(f.context);
+    OptimisationOptions shallow = singlePipes();
+    shallow.range(CatalogueParam::Depth) = {0, 0};
+    f.prepare(window, shallow);
+    ScriptedDialogs dialogs;
+    window.BtnNeuStarten->click();
+    QCOMPARE(dialogs.texts(), (QStringList{QStringLiteral("Grundwassertiefe kleiner als Verlegungstiefe"),
+                                           QStringLiteral("Dieser EWT kann nicht berechnet werden. Bitte überprüfen Sie die Eingaben."),
+                                           QStringLiteral("Alle Kombinationen wurden berechnet !")}));
+    QCOMPARE(dialogs.titles().at(0), QStringLiteral("Parameterfehler"));
+    QCOMPARE(window.search().counters().evaluated, 4);  // the four single pipes, no start
+    QCOMPARE(window.OptGraph->points(Toptmenue::kStartSeries).size(), 0);
 }
 
 QTEST_MAIN(OptimisationWindowTest)
