@@ -128,7 +128,7 @@ private:
         if (auto error = prepareSegments()) {
             // The checks run in the first hour, after its lines were read.
             if (readable == 0) return {};
-            return {false, false, Message{kParameterErrorTitle, *error}};
+            return {false, false, Message{kParameterErrorTitle, *error, MessageKind::Error, true}};
         }
 
         outcomes_.assign(static_cast<std::size_t>(hours), HourOutcome{});

@@ -16,12 +16,13 @@ struct Text {
 
 enum class MessageKind { Error, Warning, Information };
 
-// A message box the caller shows: title, text and its kind (errors and warnings with an
-// OK button).
+// A message box the caller shows: title, text and its kind, with an OK button (and a Cancel
+// button beside it where the box offers one; either closes it alike).
 struct Message {
     Text title;
     Text text;
     MessageKind kind = MessageKind::Error;
+    bool withCancel = false;
 };
 
 }  // namespace talp

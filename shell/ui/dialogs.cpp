@@ -87,7 +87,8 @@ void showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, 
 
 void showMessage(QWidget* parent, const Message& message, Language language)
 {
-    showMessage(parent, iconOf(message.kind), qt(message.title, language), qt(message.text, language));
+    dialogs().message(parent, iconOf(message.kind), qt(message.title, language), qt(message.text, language),
+                      message.withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool askYesNo(QWidget* parent, const QString& title, const QString& text)

@@ -57,6 +57,8 @@ void FrameworkTest::waitWindowShowsTheParameterErrorThenTheFailureMessage()
     QCOMPARE(session.results.get(), before);
     QCOMPARE(dialogs.texts().size(), 2);
     QCOMPARE(dialogs.titles().at(0), QStringLiteral("Parameterfehler"));
+    QCOMPARE(dialogs.boxes.at(0).buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(dialogs.boxes.at(1).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(dialogs.texts().at(0), QStringLiteral("Grundwassertiefe kleiner als Verlegungstiefe"));
     QCOMPARE(dialogs.texts().at(1),
              QStringLiteral("Dieser EWT kann nicht berechnet werden. Bitte überprüfen Sie die Eingaben."));
