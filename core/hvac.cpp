@@ -87,7 +87,13 @@ long double flowFromAirChange(const Project& p)
 }
 }  // namespace
 
-void applyBuildingVolumeChange(Project& p) { p.set(Param::luftstrom, flowFromAirChange(p)); }
+void applyBuildingVolumeChange(Project& p)
+{
+    // The new flow runs the flow's own rule: the air change is derived again from the flow
+    // as rounded to 0.1 m³/h (0.37 1/h in 1 m³ gives 0.4 m³/h, which is 0.40 1/h).
+    p.set(Param::luftstrom, flowFromAirChange(p));
+    applyAirFlowChange(p);
+}
 
 void applyAirChangeChange(Project& p) { p.set(Param::luftstrom, flowFromAirChange(p)); }
 

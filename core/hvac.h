@@ -57,7 +57,8 @@ struct HvacRules {
 HvacRules hvacRules(const Project& project);
 
 // Consistency of building volume, air change and air flow (the change handlers of the
-// HVAC window). Each updates the dependent input; none calls another.
+// HVAC window). The volume's rule sets the flow and then runs the flow's rule; the rules
+// of air change and flow do not run each other.
 void applyBuildingVolumeChange(Project& project);  // geb_vol changed
 void applyAirChangeChange(Project& project);       // luftwechsel changed
 void applyAirFlowChange(Project& project);         // luftstrom changed

@@ -60,6 +60,23 @@ TEST(AirFlowConsistency, VolumeAirChangeAndFlowFollowEachOther)
     EXPECT_EQ(p.get(Param::luftstrom), std::nearbyint(333.3L * 20 * 10) / 10);  // rounded to 0.1 m³/h
 }
 
+TEST(AirFlowConsistency, AVolumeChangeDerivesTheAirChangeFromTheRoundedFlow)
+{
+    Project p;
+    p.set(Param::luftwechsel, 0.37L);
+    p.set(Param::geb_vol, 1);
+    applyBuildingVolumeChange(p);
+    EXPECT_EQ(p.get(Param::luftstrom), 0.4L);
+    EXPECT_EQ(p.get(Param::luftwechsel), 0.4L);
+
+    // The largest building at the highest air change: the flow at its bound.
+    p.set(Param::luftwechsel, 20);
+    p.set(Param::geb_vol, 100000);
+    applyBuildingVolumeChange(p);
+    EXPECT_EQ(p.get(Param::luftstrom), 2000000);
+    EXPECT_EQ(p.get(Param::luftwechsel), 20);
+}
+
 Project withBuildingFile(const char* letters)
 {
     Project p;
