@@ -307,6 +307,9 @@ void Toptmenue::takeOver(const CombinationRecord& record)
     const Project before = project();
     adoptCombination(project(), record);
     if (!(project() == before)) edited(InputWindow::Pipe);
+    // The pipe price belongs to the costs, whose change makes another search space: only a
+    // new start is offered afterwards.
+    if (project().get(Param::rohrpreis) != before.get(Param::rohrpreis)) edited(InputWindow::Costs);
 }
 
 bool Toptmenue::askToSaveChanges()
