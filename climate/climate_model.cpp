@@ -123,13 +123,13 @@ void selectFileModel(Project& project, ClimateContext& context, bool dialogAccep
 
 std::optional<Message> selectStationModel(Project& project, ClimateContext& context)
 {
+    // Read at every choice of the model: a list the planner repaired meanwhile is taken, and
+    // a broken one is reported each time.
     std::optional<Message> message;
-    if (!context.stationsRead) {
-        StationListReading reading = readStationList(context.installation.readable(kStationListFile));
-        context.stations = std::move(reading.list);
-        context.stationsRead = true;
-        if (!reading.complete) message = installationMessage(kClimateFileMissing);
-    }
+    StationListReading reading = readStationList(context.installation.readable(kStationListFile));
+    context.stations = std::move(reading.list);
+    context.stationsRead = true;
+    if (!reading.complete) message = installationMessage(kClimateFileMissing);
     project.klimaModell = kStationModel;
     const int count = context.stations.count();
     if (!context.stations.at(project.getInt(Param::AuswKlimastation)) && count > 0) {

@@ -83,7 +83,7 @@ void selectSineModel(Project& project);
 void selectRegionModel(Project& project, ClimateContext& context);
 // The file model after the coupling dialog: accepted -> "sim"; refused -> the region model.
 void selectFileModel(Project& project, ClimateContext& context, bool dialogAccepted);
-// The station model: reads the station list (once per run), then applies the selected
+// The station model: reads the station list (each time it is chosen), then applies the selected
 // station or, with none selected, one drawn at random. A message reports a missing or
 // malformed station list (the stations read so far stay usable).
 std::optional<Message> selectStationModel(Project& project, ClimateContext& context);

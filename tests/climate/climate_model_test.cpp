@@ -206,6 +206,26 @@ TEST(ClimateModels, AMissingStationListIsReportedAndLeavesNoStation)
     EXPECT_EQ(p.getInt(Param::AuswKlimastation), -1);
 }
 
+TEST(ClimateModels, TheStationListIsReadEachTimeTheModelIsChosen)
+{
+    // The list broken after its first station: that station stays, and the message comes at
+    // every choice of the model, not only the first.
+    Installed installed;
+    installed.dir.write("sys/kstat.txt", "10384;Berlin-Tempelhof;Deutschland;;;146;113;\n7;Nirgendwo;;;;x;y;\n");
+    for (int choice = 0; choice < 2; ++choice) {
+        Project p;
+        const std::optional<Message> failed = selectStationModel(p, installed.context);
+        ASSERT_TRUE(failed);
+        EXPECT_EQ(failed->text.de, kClimateFileMissing.de);
+        EXPECT_EQ(installed.context.stations.count(), 1);
+    }
+    // Repaired, the next choice reads the whole list.
+    installed.dir.write("sys/kstat.txt", "10384;Berlin-Tempelhof;Deutschland;;;146;113;\n6700;Geneve-Cointrin;Schweiz;;;105;149;\n");
+    Project p;
+    EXPECT_FALSE(selectStationModel(p, installed.context));
+    EXPECT_EQ(installed.context.stations.count(), 2);
+}
+
 TEST(ClimateModels, RefreshAndLoadReapplyTheStoredModel)
 {
     Installed installed;
