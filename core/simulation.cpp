@@ -175,6 +175,7 @@ private:
         const int threads = days > 1 ? workerCount() : 1;
         const auto work = [this, hours](bool reportsProgress) {
             FanPowerMemo fan;
+            DayWaves waves;
             for (;;) {
                 const int block = nextBlock_.fetch_add(1);
                 const int firstHour = block * kBlockDays * kHoursPerDay;
@@ -189,7 +190,7 @@ private:
                     }
                     const int d = firstDay_ + i / kHoursPerDay, h = i % kHoursPerDay + 1;
                     HourOutcome& outcome = outcomes_[static_cast<std::size_t>(i)];
-                    outcome = simulateHour(d, h, i, fan);
+                    outcome = simulateHour(d, h, i, fan, waves);
                     if (!outcome.computed) {
                         stop_ = true;  // later hours no longer count
                         return;
@@ -282,9 +283,33 @@ private:
         return memo.power;
     }
 
+    // The undisturbed annual wave of one day at every segment's depth, kept per worker: it
+    // is the same in all hours of the day, and segments at one depth share it.
+    struct DayWaves {
+        int day = 0;
+        long double dailyMean = 0;
+        std::array<long double, kSegments> wave{};
+    };
+
+    const DayWaves& wavesOf(int d, DayWaves& waves) const
+    {
+        if (waves.day == d) return waves;
+        waves.day = d;
+        const long double phase = kTwoPi * ((d - 1) * kDaySeconds - peakTime_) / kYearSeconds;
+        waves.dailyMean = std::cos(phase) * amplitude_ + annualMean_;
+        for (std::size_t s = 0; s < segments_.size(); ++s) {
+            const SegmentConstants& c = segments_[s];
+            const bool sameDepth = s > 0 && c.damping == segments_[s - 1].damping &&
+                                   c.dampingFactor == segments_[s - 1].dampingFactor;
+            waves.wave[s] = sameDepth ? waves.wave[s - 1]
+                                      : annualMean_ + c.dampingFactor * amplitude_ * std::cos(phase - c.damping);
+        }
+        return waves;
+    }
+
     // One hour of day d: the air's way through the 100 segments and the decision whether
     // the exchanger runs. `index` counts the hours of the run from 0.
-    HourOutcome simulateHour(int d, int h, int index, FanPowerMemo& fan)
+    HourOutcome simulateHour(int d, int h, int index, FanPowerMemo& fan, DayWaves& dayWaves)
     {
         const bool chosenDay = g_.day == d;
         const bool fullYear = g_.day <= 0;
@@ -294,12 +319,10 @@ private:
         const auto line = [index](const std::vector<HourlyValues>& lines, int column) {
             return lines[static_cast<std::size_t>(index)][static_cast<std::size_t>(column)];
         };
-        // The day's sine terms.
-        const long double phase = kTwoPi * ((d - 1) * kDaySeconds - peakTime_) / kYearSeconds;
-        const long double dailyMean = std::cos(phase) * amplitude_ + annualMean_;
+        const DayWaves& day = wavesOf(d, dayWaves);
 
         HourOutcome out;
-        const long double To = lines_.climate.empty() ? dailyMean + dailySwing_[static_cast<std::size_t>(h - 1)]
+        const long double To = lines_.climate.empty() ? day.dailyMean + dailySwing_[static_cast<std::size_t>(h - 1)]
                                                       : line(lines_.climate, 0);
         long double flow = rules_.flowFromFile ? line(lines_.ventilation, rules_.flowColumn) : p_.get(Param::luftstrom);
         res_.HourlyAirFlow(d, h) = flow;
@@ -330,7 +353,7 @@ private:
             const SegmentConstants& c = segments_[static_cast<std::size_t>(s - 1)];
             // The undisturbed annual wave, pulled towards the outdoor air near the surface and
             // towards the basement near the building.
-            const long double wave = annualMean_ + c.dampingFactor * amplitude_ * std::cos(phase - c.damping);
+            const long double wave = day.wave[static_cast<std::size_t>(s - 1)];
             Ts = wave + c.surfaceFactor * (To - wave);
             const long double Tm = (c.basementRatio * Ts + basementTemp_) / (c.basementRatio + 1.0L);
             Ts = Ts + c.basementFactor * (Tm - Ts);
