@@ -16,7 +16,6 @@ constexpr long double kPi = 3.141592654L;
 constexpr long double kInvPi = 0.3183098861L;
 constexpr long double kYearSeconds = 31536000.0L;  // τ, period of the annual wave
 constexpr long double kDaySeconds = 86400.0L;
-constexpr long double kAirPressure = 100000.0L;    // Pa
 constexpr long double kRelativeHumidity = 0.8L;
 constexpr long double kSurfaceCoupling = 7.142857142857L;  // 1 / 0.14
 
@@ -40,6 +39,8 @@ const long double kPrandtlTerm = Potenz(0.72L, 0.4L);  // Prandtl number fixed a
 
 }  // namespace
 
+long double prandtlTerm() { return kPrandtlTerm; }
+
 long double humidityRatio(long double T)
 {
     const long double saturation = 610.7L * std::exp(7.5L * T / (T + 237.0L) * kLn10);
@@ -47,26 +48,31 @@ long double humidityRatio(long double T)
     return 0.622L * vapour / (kAirPressure - vapour);
 }
 
-AirProperties Stoffwerte(long double w, long double x, long double T, long double p, long double r)
+MoistAir moistAir(long double x, long double T, long double p)
 {
     const long double TK = T + 273.15L;
-    const long double density = (1.0L + x) / (287.0L * TK / p + 462.0L * x * TK / p);
-    const long double heatCapacity =
-        (x * 1880.0L * (1.0L + 0.00022L * T) + 1006.0L * (1.0L + 5e-7L * T * T)) / (1.0L + x);
+    MoistAir air;
+    air.density = (1.0L + x) / (287.0L * TK / p + 462.0L * x * TK / p);
+    air.heatCapacity = (x * 1880.0L * (1.0L + 0.00022L * T) + 1006.0L * (1.0L + 5e-7L * T * T)) / (1.0L + x);
     const long double vapourPressure = p * x / (0.622L + x);
     // Powers of the reduced temperature θ = T_K / 273.15 share one logarithm.
     const long double theta = TK / 273.15L;
     const long double lnTheta = std::log(theta);
     const long double etaVapour = 8.1e-6L * std::exp(1.25L * std::log(theta + 1.0L));
     const long double etaAir = 1.72e-5L * std::exp(0.7L * lnTheta);
-    const long double viscosity = (vapourPressure * etaVapour + (p - vapourPressure) * etaAir) / p;
-    const long double reynolds = w * 2.0L * r * density / viscosity;
-    const long double nusselt = 0.0214L * (Potenz(reynolds, 0.8L) - 100.0L) * kPrandtlTerm;
+    air.viscosity = (vapourPressure * etaVapour + (p - vapourPressure) * etaAir) / p;
     const long double lambdaVapour = 0.0182L * std::exp((0.87L + 0.001L * T) * lnTheta);
     const long double lambdaAir = 0.02454L * std::exp(0.83L * lnTheta);
-    const long double conductivity =
-        lambdaVapour * vapourPressure / p + (1.0L - vapourPressure / p) * lambdaAir;
-    return {density, heatCapacity, nusselt * conductivity / (2.0L * r)};
+    air.conductivity = lambdaVapour * vapourPressure / p + (1.0L - vapourPressure / p) * lambdaAir;
+    return air;
+}
+
+AirProperties Stoffwerte(long double w, long double x, long double T, long double p, long double r)
+{
+    const MoistAir air = moistAir(x, T, p);
+    const long double reynolds = w * 2.0L * r * air.density / air.viscosity;
+    const long double nusselt = 0.0214L * (Potenz(reynolds, 0.8L) - 100.0L) * kPrandtlTerm;
+    return {air.density, air.heatCapacity, nusselt * air.conductivity / (2.0L * r)};
 }
 
 RunGeometry geometryOf(const Project& p, int day)
