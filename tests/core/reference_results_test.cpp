@@ -14,16 +14,15 @@
 
 #include "core/fast_simulation.h"
 #include "files/hourly_file.h"
-#include "tools/reference/reference_run.h"
+#include "reference_projects.h"
 
 namespace talp {
 namespace {
 
 namespace fs = std::filesystem;
 using reference::realFromText;
-
-const fs::path kReferenceDir = fs::path(TALP_SOURCE_DIR) / "tests" / "reference";
-const Installation kInstallation = reference::referenceInstallation(fs::path(TALP_SOURCE_DIR) / "data", kReferenceDir);
+using testing::kReferenceDir;
+const Installation& kInstallation = testing::kReferenceInstallation;
 
 std::vector<std::string> referenceNames()
 {
