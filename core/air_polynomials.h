@@ -10,7 +10,7 @@
 // and the air warms by Q·C(T)·3600/V̇ with C(T) = 1/(c_p ρ). A, B and C are smooth over the
 // temperatures the air reaches, so one polynomial each, interpolated at start-up from the
 // extended-precision formulas and checked against them at close intervals over the whole
-// range, replaces the seven exponentials and logarithms of a segment step. Outside the range
+// range, replaces the nine exponentials and logarithms of a segment step. Outside the range
 // the fast path falls back to the formulas.
 
 #include <array>
