@@ -9,7 +9,7 @@ namespace talp::testing {
 
 inline const std::filesystem::path kReferenceDir = std::filesystem::path(TALP_SOURCE_DIR) / "tests" / "reference";
 inline const Installation kReferenceInstallation =
-    reference::referenceInstallation(std::filesystem::path(TALP_SOURCE_DIR) / "data", kReferenceDir);
+    reference::referenceInstallation(std::filesystem::path(TALP_SOURCE_DIR) / "data");
 
 inline reference::OpenedReference openReferenceProject(const std::string& name)
 {

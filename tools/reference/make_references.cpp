@@ -79,7 +79,7 @@ struct Case {
     const char* name;
     const char* description;
     bool keepHourly;
-    std::function<void(Project&, ClimateContext&)> make;
+    std::function<void(Project&, ClimateContext&, const fs::path& referenceDir)> make;
 };
 
 void fail(const std::string& what)
@@ -106,12 +106,22 @@ void station(Project& p, ClimateContext& climate, int index)
     if (const auto message = selectStationModel(p, climate)) fail(std::string(message->text.de));
 }
 
-void couple(Project& p, ClimateContext& climate, CouplingKind kind, const char* file, const char* format, int header)
+// Couples one of the reference folder's hourly files. The project names it relative to its
+// own folder ("./reference_climate.txt"), so that the references open wherever the sources lie.
+void couple(Project& p, ClimateContext& climate, const fs::path& referenceDir, CouplingKind kind, const char* file,
+            const char* format, int header)
 {
-    const CouplingAcceptance accepted = acceptCoupling(p, kind, {file, format, header}, &climate.installation);
-    if (!accepted.accepted()) fail(std::string("coupling refused: ") + file + " " + accepted.check.text(Language::German));
-    if (kind == CouplingKind::Climate) selectFileModel(p, climate, true);
-    else p.HlkModus = "sim";
+    const std::string path = fs::absolute(referenceDir / file).string();
+    const CouplingAcceptance accepted = acceptCoupling(p, kind, {path, format, header}, &climate.installation);
+    if (!accepted.accepted()) fail(std::string("coupling refused: ") + path + " " + accepted.check.text(Language::German));
+    const std::string name = std::string("./") + file;
+    if (kind == CouplingKind::Climate) {
+        p.climateCoupling.fileName = p.lastClimateCoupling.fileName = name;
+        selectFileModel(p, climate, true);
+    } else {
+        p.buildingCoupling.fileName = name;
+        p.HlkModus = "sim";
+    }
 }
 
 void segmentTable(SegmentTable& table, const std::function<long double(int segment)>& value)
@@ -137,30 +147,30 @@ void pipes(Project& p, int count, long double length, long double diameter, long
 const std::vector<Case>& cases()
 {
     static const std::vector<Case> list{
-        {"defaults", "every input at its default, the sine climate", true, [](Project&, ClimateContext&) {}},
+        {"defaults", "every input at its default, the sine climate", true, [](Project&, ClimateContext&, const fs::path&) {}},
         {"presets_region4", "the presets of a new project: region 4", false,
-         [](Project& p, ClimateContext& c) { region(p, c, 4); }},
+         [](Project& p, ClimateContext& c, const fs::path&) { region(p, c, 4); }},
         {"one_pipe_fan_after", "one pipe, the fan after it", false,
-         [](Project& p, ClimateContext&) { pipes(p, 1, 30, 200, 1.5L, 2.5L, false); }},
+         [](Project& p, ClimateContext&, const fs::path&) { pipes(p, 1, 30, 200, 1.5L, 2.5L, false); }},
         {"ten_pipes_close", "ten pipes close together: their influence overlaps", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              pipes(p, 10, 100, 300, 3, 0.5L, true);
              setFlow(p, 4000);
          }},
         {"ten_pipes_apart", "ten pipes far apart: each counts fully", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              pipes(p, 10, 20, 150, 1, 10, false);
              setFlow(p, 2500);
          }},
         {"offset_control", "control by temperature range with an offset of 2 K", false,
-         [](Project& p, ClimateContext&) {
+         [](Project& p, ClimateContext&, const fs::path&) {
              p.set(Param::EWT_offset, 2);
              p.set(Param::solltemp, 21);
          }},
         {"period_calendar", "control by period: off in spring and autumn", true,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              p.set(Param::EWT_Reg_offset, 0);
              for (int month : {4, 5, 9, 10})
@@ -168,7 +178,7 @@ const std::vector<Case>& cases()
              p.calendar.set(6, 15, false);
          }},
         {"limits_warm_climate", "a warm climate with narrow limit temperatures: cooling", false,
-         [](Project& p, ClimateContext&) {
+         [](Project& p, ClimateContext&, const fs::path&) {
              p.set(Param::jahresmittel, 12);
              p.set(Param::max_monatsmittel, 24);
              p.set(Param::heizgrenztemp, 14);
@@ -176,25 +186,25 @@ const std::vector<Case>& cases()
              p.set(Param::solltemp, 19);
          }},
         {"segment_depth_table", "the laying depth per segment, rising towards the building", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              segmentTable(p.SegmentDepth, [](int s) { return 1.2L + 0.018L * s; });
          }},
         {"segment_distance_table", "the building distance per segment, the pipe running away from the basement",
          false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              segmentTable(p.SegmentBuildingDistance, [](int s) { return 0.5L + 0.3L * s; });
          }},
         {"both_segment_tables", "both tables, four pipes, the fan after them", true,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 6);
              pipes(p, 4, 60, 250, 2, 1.5L, false);
              segmentTable(p.SegmentDepth, [](int s) { return s <= 50 ? 1.5L + 0.02L * s : 2.5L; });
              segmentTable(p.SegmentBuildingDistance, [](int s) { return 20.0L - 0.19L * s; });
          }},
         {"basement_near", "the pipe close to a warm basement with a poorly insulated wall", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              p.set(Param::AbsGebaeude, 0.5L);
              p.set(Param::kellerkwert, 3);
@@ -202,59 +212,59 @@ const std::vector<Case>& cases()
              p.set(Param::verlegungstiefe, 2.5L);
          }},
         {"groundwater_shallow", "groundwater just below the pipe's bottom", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              p.set(Param::Grundwassertiefe, 2.3L);
          }},
         {"soil_dry_sand", "a light, poorly conducting soil", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              p.set(Param::dichte, 1500);
              p.set(Param::wrmekapazitt, 0.8L);
              p.set(Param::wrmeleitfhigkeit, 0.4L);
          }},
-        {"region7", "climate region 7", false, [](Project& p, ClimateContext& c) { region(p, c, 7); }},
+        {"region7", "climate region 7", false, [](Project& p, ClimateContext& c, const fs::path&) { region(p, c, 7); }},
         {"region12_three_pipes", "climate region 12, three pipes, the fan after them", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 12);
              pipes(p, 3, 40, 200, 1.5L, 1, false);
          }},
-        {"station5", "a European climate station", false, [](Project& p, ClimateContext& c) { station(p, c, 5); }},
+        {"station5", "a European climate station", false, [](Project& p, ClimateContext& c, const fs::path&) { station(p, c, 5); }},
         {"station40_one_pipe", "another station, one long pipe", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              station(p, c, 40);
              pipes(p, 1, 150, 400, 2.5L, 2.5L, true);
              setFlow(p, 600);
          }},
         {"climate_file", "an hourly climate file", true,
-         [](Project& p, ClimateContext& c) { couple(p, c, CouplingKind::Climate, kClimateFile, kClimateFormat, 4); }},
+         [](Project& p, ClimateContext& c, const fs::path& dir) { couple(p, c, dir, CouplingKind::Climate, kClimateFile, kClimateFormat, 4); }},
         {"hvac_file", "a building simulation's flow, set point and fan power", true,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path& dir) {
              region(p, c, 4);
-             couple(p, c, CouplingKind::Building, kBuildingFile, kBuildingFormat, 1);
+             couple(p, c, dir, CouplingKind::Building, kBuildingFile, kBuildingFormat, 1);
          }},
         {"hvac_file_and_climate_file", "flow and set point from the building file, the fan's power computed, "
                                        "the climate from a file",
          false,
-         [](Project& p, ClimateContext& c) {
-             couple(p, c, CouplingKind::Climate, kClimateFile, kClimateFormat, 4);
-             couple(p, c, CouplingKind::Building, kBuildingFile, kBuildingFormatNoPower, 1);
+         [](Project& p, ClimateContext& c, const fs::path& dir) {
+             couple(p, c, dir, CouplingKind::Climate, kClimateFile, kClimateFormat, 4);
+             couple(p, c, dir, CouplingKind::Building, kBuildingFile, kBuildingFormatNoPower, 1);
              pipes(p, 3, 50, 300, 2, 1, false);
          }},
         {"big_deep", "ten wide, long, deep pipes", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              pipes(p, 10, 200, 2000, 10, 2, true);
              setFlow(p, 20000);
          }},
         {"short_thin_shallow", "one short, thin pipe just below the surface with a small flow", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              pipes(p, 1, 1, 25, 0.5L, 2.5L, true);
              setFlow(p, 20);
          }},
         {"economics_equal_rates", "interest, inflation and energy-price inflation equal, a long lifetime", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              p.set(Param::zinssatz, 4);
              p.set(Param::inflation, 4);
@@ -264,7 +274,7 @@ const std::vector<Case>& cases()
              p.set(Param::strompreis, 30);
          }},
         {"no_flow", "no ventilation flow: the exchanger never runs", false,
-         [](Project& p, ClimateContext& c) {
+         [](Project& p, ClimateContext& c, const fs::path&) {
              region(p, c, 4);
              setFlow(p, 0);
          }},
@@ -288,7 +298,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const fs::path referenceDir = argv[2];
-    const Installation installation = reference::referenceInstallation(argv[1], referenceDir);
+    const Installation installation = reference::referenceInstallation(argv[1]);
     writeText(referenceDir / kClimateFile, climateFileText());
     writeText(referenceDir / kBuildingFile, buildingFileText());
 
@@ -296,7 +306,7 @@ int main(int argc, char* argv[])
         ClimateContext climate;
         climate.installation = installation;
         Project project;
-        c.make(project, climate);
+        c.make(project, climate, referenceDir);
         const fs::path projectFile = referenceDir / (std::string(c.name) + ".tlp");
         if (const auto fault = saveProjectFile(projectFile, project)) fail(projectFile.string() + ": " + *fault);
 

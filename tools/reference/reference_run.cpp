@@ -15,10 +15,7 @@ namespace talp::reference {
 
 namespace fs = std::filesystem;
 
-Installation referenceInstallation(const fs::path& dataDir, const fs::path& referenceDir)
-{
-    return Installation{dataDir, referenceDir};
-}
+Installation referenceInstallation(const fs::path& dataDir) { return Installation{dataDir, dataDir}; }
 
 OpenedReference openReference(const fs::path& projectFile, const Installation& installation)
 {
@@ -35,7 +32,8 @@ OpenedReference openReference(const fs::path& projectFile, const Installation& i
         return out;
     }
     if (const auto refusal = reacceptLoadedCouplings(load.project, load.findings.reacceptClimateFile,
-                                                     load.findings.reacceptBuildingFile, &installation)) {
+                                                     load.findings.reacceptBuildingFile, &installation,
+                                                     projectFile.parent_path())) {
         out.fault = refusal->text(Language::German);
         return out;
     }

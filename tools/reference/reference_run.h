@@ -14,11 +14,10 @@
 
 namespace talp::reference {
 
-// The installation a reference project is opened in: the climate data of the program's
-// data folder, with the reference folder lying over it, so that the hourly files a
-// reference names by a relative file name are found beside it (as the installation finds
-// the files a user keeps in the program's writable folder).
-Installation referenceInstallation(const std::filesystem::path& dataDir, const std::filesystem::path& referenceDir);
+// The installation a reference project is opened in: the program's data folder with the
+// climate data of the regions and stations. The hourly files of the references lie beside
+// them and are named relative to the project's folder.
+Installation referenceInstallation(const std::filesystem::path& dataDir);
 
 // A reference project opened as the program opens a project file: its climate model
 // applied and its coupled files accepted again.
