@@ -5,16 +5,16 @@
 
 namespace talp::fast {
 
-namespace avx2 {
-bool segmentsByPolynomials(const PipeConstants& c, const AirPolynomials& air, HourBlock& b, bool keepSamples);
-void segmentsByFormulas(const PipeConstants& c, HourBlock& b, bool keepSamples);
-}  // namespace avx2
+bool hasWideVectors()
+{
+    static const bool wide = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    return wide;
+}
 
 void computeBlock(const PipeConstants& c, const AirPolynomials* air, HourBlock& b, bool keepSamples)
 {
-    static const bool wideVectors = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
     // A block whose air leaves the polynomials' range is computed again by the formulas.
-    if (wideVectors) {
+    if (hasWideVectors()) {
         if (!air || !avx2::segmentsByPolynomials(c, *air, b, keepSamples)) avx2::segmentsByFormulas(c, b, keepSamples);
     } else {
         if (!air || !baseline::segmentsByPolynomials(c, *air, b, keepSamples))

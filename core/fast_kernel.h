@@ -35,4 +35,17 @@ struct HourBlock {
 // formulas.
 void computeBlock(const PipeConstants& c, const AirPolynomials* air, HourBlock& b, bool keepSamples);
 
+// The kernels, built for the baseline processor and for 256-bit vectors with fused
+// multiply-add. The polynomial kernel returns false when the air of a block left the
+// polynomials' range (its results are then to be discarded).
+namespace baseline {
+bool segmentsByPolynomials(const PipeConstants& c, const AirPolynomials& air, HourBlock& b, bool keepSamples);
+void segmentsByFormulas(const PipeConstants& c, HourBlock& b, bool keepSamples);
+}  // namespace baseline
+namespace avx2 {
+bool segmentsByPolynomials(const PipeConstants& c, const AirPolynomials& air, HourBlock& b, bool keepSamples);
+void segmentsByFormulas(const PipeConstants& c, HourBlock& b, bool keepSamples);
+}  // namespace avx2
+bool hasWideVectors();
+
 }  // namespace talp::fast
