@@ -1,8 +1,9 @@
 // The segment kernels of the fast path, included by the two files that compile them: once
 // for the baseline processor and once for processors with 256-bit vectors. The including
 // file names the variant's namespace in TALP_FAST_VARIANT. They are built with the
-// compiler's fast floating-point options, so that the hours of a block run as vector code
-// (the formulas through the C library's vector exp and log).
+// compiler's fast floating-point options, so that the hours of a block run as vector code:
+// the air properties as polynomials in the air temperature, or, where the air leaves their
+// range, by the formulas through the C library's vector exp and log.
 
 #include <algorithm>
 #include <bit>
@@ -41,7 +42,8 @@ template <int First, int Count>
         return c[First];
     } else {
         constexpr int half = std::bit_floor(static_cast<unsigned>(Count - 1));
-        return estrin<First, half>(c, powers) + estrin<First + half, Count - half>(c, powers) * powers[std::countr_zero(static_cast<unsigned>(half))];
+        constexpr int power = std::countr_zero(static_cast<unsigned>(half));
+        return estrin<First, half>(c, powers) + estrin<First + half, Count - half>(c, powers) * powers[power];
     }
 }
 
@@ -55,7 +57,10 @@ struct PowersOfU {
 };
 static_assert(kAirPolynomialTerms <= 32, "PowersOfU reaches u^16");
 
-[[gnu::always_inline]] inline double polynomial(const AirPolynomial& c, const PowersOfU& u) { return estrin<0, kAirPolynomialTerms>(c, u.p); }
+[[gnu::always_inline]] inline double polynomial(const AirPolynomial& c, const PowersOfU& u)
+{
+    return estrin<0, kAirPolynomialTerms>(c, u.p);
+}
 
 // |u| <= 1 from the bits, so that a NaN or an infinity counts as outside under the fast
 // floating-point options too.
@@ -72,7 +77,7 @@ bool polynomialSegments(const PipeConstants& c, const AirPolynomials& air, HourB
     const double L = c.segmentLength, pipeFactor = c.pipeFactor;
     // The soil's conductance from the wall, 2π λ_s / arcosh(A): the wall divides the way from
     // the soil to the air in the ratio of the film's conductance to the soil's.
-    const double soilSide = kTwoPi * c.soilConductivity / c.arcoshA;
+    const double soilSide = WallResists ? kTwoPi * c.soilConductivity / c.arcoshA : 0.0;
     const double centre = air.centre, inverseHalfWidth = air.inverseHalfWidth;
     const AirPolynomial A = air.A, B = air.B, C = air.C;
     const int count = b.count;
