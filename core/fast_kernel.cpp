@@ -5,15 +5,21 @@
 
 namespace talp::fast {
 
-namespace avx2 {
-void computeSegments(const PipeConstants& c, HourBlock& b, bool keepSamples);
+bool hasWideVectors()
+{
+    static const bool wide = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    return wide;
 }
 
-void computeBlock(const PipeConstants& c, HourBlock& b, bool keepSamples)
+void computeBlock(const PipeConstants& c, const AirPolynomials* air, HourBlock& b, bool keepSamples)
 {
-    static const bool wideVectors = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-    if (wideVectors) avx2::computeSegments(c, b, keepSamples);
-    else baseline::computeSegments(c, b, keepSamples);
+    // A block whose air leaves the polynomials' range is computed again by the formulas.
+    if (hasWideVectors()) {
+        if (!air || !avx2::segmentsByPolynomials(c, *air, b, keepSamples)) avx2::segmentsByFormulas(c, b, keepSamples);
+    } else {
+        if (!air || !baseline::segmentsByPolynomials(c, *air, b, keepSamples))
+            baseline::segmentsByFormulas(c, b, keepSamples);
+    }
 }
 
 }  // namespace talp::fast

@@ -4,6 +4,7 @@
 // building distance, every segment of an hour sees the same soil, so the segment loop runs
 // outside and the hours inside, where the processor computes several at once.
 
+#include "core/air_polynomials.h"
 #include "core/simulation.h"
 
 namespace talp::fast {
@@ -29,7 +30,22 @@ struct HourBlock {
     double sampleAir[kSamples][kBlock], sampleWall[kSamples][kBlock];
 };
 
-// Computes the block on the widest vectors the processor offers.
-void computeBlock(const PipeConstants& c, HourBlock& b, bool keepSamples);
+// Computes the block on the widest vectors the processor offers: with the air-property
+// polynomials where the air stays within their range, else (or without them) with the
+// formulas.
+void computeBlock(const PipeConstants& c, const AirPolynomials* air, HourBlock& b, bool keepSamples);
+
+// The kernels, built for the baseline processor and for 256-bit vectors with fused
+// multiply-add. The polynomial kernel returns false when the air of a block left the
+// polynomials' range (its results are then to be discarded).
+namespace baseline {
+bool segmentsByPolynomials(const PipeConstants& c, const AirPolynomials& air, HourBlock& b, bool keepSamples);
+void segmentsByFormulas(const PipeConstants& c, HourBlock& b, bool keepSamples);
+}  // namespace baseline
+namespace avx2 {
+bool segmentsByPolynomials(const PipeConstants& c, const AirPolynomials& air, HourBlock& b, bool keepSamples);
+void segmentsByFormulas(const PipeConstants& c, HourBlock& b, bool keepSamples);
+}  // namespace avx2
+bool hasWideVectors();
 
 }  // namespace talp::fast

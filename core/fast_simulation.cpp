@@ -219,6 +219,7 @@ FastRunOutcome fastAnnualRun(const Project& p, const FastHourlyInputs& in, const
         res.soilTemp[i] = Ts;
     };
 
+    const fast::AirPolynomials* polynomials = fast::airPolynomials();
     static thread_local HourBlock block;
     HourBlock& b = block;
     const double r = c.radius, n = g.pipeCount;
@@ -238,7 +239,7 @@ FastRunOutcome fastAnnualRun(const Project& p, const FastHourlyInputs& in, const
             b.velocity[k] = in.flow[next] / n / 3600.0 / (kPi * r * r);
             b.fanPower[k] = fanPower(next);
         }
-        fast::computeBlock(c, b, keepHourly);
+        fast::computeBlock(c, polynomials, b, keepHourly);
 
         int k = 0;
         for (std::size_t i = first; i < next; ++i) {

@@ -16,7 +16,6 @@ constexpr long double kPi = 3.141592654L;
 constexpr long double kInvPi = 0.3183098861L;
 constexpr long double kYearSeconds = 31536000.0L;  // τ, period of the annual wave
 constexpr long double kDaySeconds = 86400.0L;
-constexpr long double kAirPressure = 100000.0L;    // Pa
 constexpr long double kRelativeHumidity = 0.8L;
 constexpr long double kSurfaceCoupling = 7.142857142857L;  // 1 / 0.14
 
@@ -40,6 +39,8 @@ const long double kPrandtlTerm = Potenz(0.72L, 0.4L);  // Prandtl number fixed a
 
 }  // namespace
 
+long double prandtlTerm() { return kPrandtlTerm; }
+
 long double humidityRatio(long double T)
 {
     const long double saturation = 610.7L * std::exp(7.5L * T / (T + 237.0L) * kLn10);
@@ -47,26 +48,31 @@ long double humidityRatio(long double T)
     return 0.622L * vapour / (kAirPressure - vapour);
 }
 
-AirProperties Stoffwerte(long double w, long double x, long double T, long double p, long double r)
+MoistAir moistAir(long double x, long double T, long double p)
 {
     const long double TK = T + 273.15L;
-    const long double density = (1.0L + x) / (287.0L * TK / p + 462.0L * x * TK / p);
-    const long double heatCapacity =
-        (x * 1880.0L * (1.0L + 0.00022L * T) + 1006.0L * (1.0L + 5e-7L * T * T)) / (1.0L + x);
+    MoistAir air;
+    air.density = (1.0L + x) / (287.0L * TK / p + 462.0L * x * TK / p);
+    air.heatCapacity = (x * 1880.0L * (1.0L + 0.00022L * T) + 1006.0L * (1.0L + 5e-7L * T * T)) / (1.0L + x);
     const long double vapourPressure = p * x / (0.622L + x);
     // Powers of the reduced temperature θ = T_K / 273.15 share one logarithm.
     const long double theta = TK / 273.15L;
     const long double lnTheta = std::log(theta);
     const long double etaVapour = 8.1e-6L * std::exp(1.25L * std::log(theta + 1.0L));
     const long double etaAir = 1.72e-5L * std::exp(0.7L * lnTheta);
-    const long double viscosity = (vapourPressure * etaVapour + (p - vapourPressure) * etaAir) / p;
-    const long double reynolds = w * 2.0L * r * density / viscosity;
-    const long double nusselt = 0.0214L * (Potenz(reynolds, 0.8L) - 100.0L) * kPrandtlTerm;
+    air.viscosity = (vapourPressure * etaVapour + (p - vapourPressure) * etaAir) / p;
     const long double lambdaVapour = 0.0182L * std::exp((0.87L + 0.001L * T) * lnTheta);
     const long double lambdaAir = 0.02454L * std::exp(0.83L * lnTheta);
-    const long double conductivity =
-        lambdaVapour * vapourPressure / p + (1.0L - vapourPressure / p) * lambdaAir;
-    return {density, heatCapacity, nusselt * conductivity / (2.0L * r)};
+    air.conductivity = lambdaVapour * vapourPressure / p + (1.0L - vapourPressure / p) * lambdaAir;
+    return air;
+}
+
+AirProperties Stoffwerte(long double w, long double x, long double T, long double p, long double r)
+{
+    const MoistAir air = moistAir(x, T, p);
+    const long double reynolds = w * 2.0L * r * air.density / air.viscosity;
+    const long double nusselt = 0.0214L * (Potenz(reynolds, 0.8L) - 100.0L) * kPrandtlTerm;
+    return {air.density, air.heatCapacity, nusselt * air.conductivity / (2.0L * r)};
 }
 
 RunGeometry geometryOf(const Project& p, int day)
@@ -175,6 +181,7 @@ private:
         const int threads = days > 1 ? workerCount() : 1;
         const auto work = [this, hours](bool reportsProgress) {
             FanPowerMemo fan;
+            DayWaves waves;
             for (;;) {
                 const int block = nextBlock_.fetch_add(1);
                 const int firstHour = block * kBlockDays * kHoursPerDay;
@@ -189,7 +196,7 @@ private:
                     }
                     const int d = firstDay_ + i / kHoursPerDay, h = i % kHoursPerDay + 1;
                     HourOutcome& outcome = outcomes_[static_cast<std::size_t>(i)];
-                    outcome = simulateHour(d, h, i, fan);
+                    outcome = simulateHour(d, h, i, fan, waves);
                     if (!outcome.computed) {
                         stop_ = true;  // later hours no longer count
                         return;
@@ -282,9 +289,33 @@ private:
         return memo.power;
     }
 
+    // The undisturbed annual wave of one day at every segment's depth, kept per worker: it
+    // is the same in all hours of the day, and segments at one depth share it.
+    struct DayWaves {
+        int day = 0;
+        long double dailyMean = 0;
+        std::array<long double, kSegments> wave{};
+    };
+
+    const DayWaves& wavesOf(int d, DayWaves& waves) const
+    {
+        if (waves.day == d) return waves;
+        waves.day = d;
+        const long double phase = kTwoPi * ((d - 1) * kDaySeconds - peakTime_) / kYearSeconds;
+        waves.dailyMean = std::cos(phase) * amplitude_ + annualMean_;
+        for (std::size_t s = 0; s < segments_.size(); ++s) {
+            const SegmentConstants& c = segments_[s];
+            const bool sameDepth = s > 0 && c.damping == segments_[s - 1].damping &&
+                                   c.dampingFactor == segments_[s - 1].dampingFactor;
+            waves.wave[s] = sameDepth ? waves.wave[s - 1]
+                                      : annualMean_ + c.dampingFactor * amplitude_ * std::cos(phase - c.damping);
+        }
+        return waves;
+    }
+
     // One hour of day d: the air's way through the 100 segments and the decision whether
     // the exchanger runs. `index` counts the hours of the run from 0.
-    HourOutcome simulateHour(int d, int h, int index, FanPowerMemo& fan)
+    HourOutcome simulateHour(int d, int h, int index, FanPowerMemo& fan, DayWaves& dayWaves)
     {
         const bool chosenDay = g_.day == d;
         const bool fullYear = g_.day <= 0;
@@ -294,12 +325,10 @@ private:
         const auto line = [index](const std::vector<HourlyValues>& lines, int column) {
             return lines[static_cast<std::size_t>(index)][static_cast<std::size_t>(column)];
         };
-        // The day's sine terms.
-        const long double phase = kTwoPi * ((d - 1) * kDaySeconds - peakTime_) / kYearSeconds;
-        const long double dailyMean = std::cos(phase) * amplitude_ + annualMean_;
+        const DayWaves& day = wavesOf(d, dayWaves);
 
         HourOutcome out;
-        const long double To = lines_.climate.empty() ? dailyMean + dailySwing_[static_cast<std::size_t>(h - 1)]
+        const long double To = lines_.climate.empty() ? day.dailyMean + dailySwing_[static_cast<std::size_t>(h - 1)]
                                                       : line(lines_.climate, 0);
         long double flow = rules_.flowFromFile ? line(lines_.ventilation, rules_.flowColumn) : p_.get(Param::luftstrom);
         res_.HourlyAirFlow(d, h) = flow;
@@ -330,7 +359,7 @@ private:
             const SegmentConstants& c = segments_[static_cast<std::size_t>(s - 1)];
             // The undisturbed annual wave, pulled towards the outdoor air near the surface and
             // towards the basement near the building.
-            const long double wave = annualMean_ + c.dampingFactor * amplitude_ * std::cos(phase - c.damping);
+            const long double wave = day.wave[static_cast<std::size_t>(s - 1)];
             Ts = wave + c.surfaceFactor * (To - wave);
             const long double Tm = (c.basementRatio * Ts + basementTemp_) / (c.basementRatio + 1.0L);
             Ts = Ts + c.basementFactor * (Tm - Ts);

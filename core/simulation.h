@@ -35,6 +35,16 @@ struct RunGeometry {
 // The geometry of the pipe window, as the calculation run passes it.
 RunGeometry geometryOf(const Project& project, int day);
 
+// Properties of moist air of humidity ratio x at T (°C) and pressure p (Pa) that do not
+// depend on the flow.
+struct MoistAir {
+    long double density;       // ρ, kg/m³
+    long double heatCapacity;  // c_p, J/(kg K)
+    long double viscosity;     // η, Pa s
+    long double conductivity;  // λ, W/(m K)
+};
+MoistAir moistAir(long double humidityRatio, long double airTemp, long double pressure);
+
 // Properties of moist air and the heat transfer coefficient at the pipe wall.
 struct AirProperties {
     long double density;         // ρ, kg/m³
@@ -45,6 +55,9 @@ AirProperties Stoffwerte(long double velocity, long double humidityRatio, long d
                          long double pressure, long double radius);
 // Humidity ratio of air at 80 % relative humidity and 100 000 Pa.
 long double humidityRatio(long double airTemp);
+inline constexpr long double kAirPressure = 100000.0L;  // Pa
+// The Prandtl number's term of the Nusselt correlation, 0.72^0.4.
+long double prandtlTerm();
 
 // Tables indexed from 1 as the time base counts: day 1..365 and hour 1..24, hour 1..24
 // and segment 1..100, sample 1..9 and hour of the year 1..8760.

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "core/fast_simulation.h"
+#include "files/hourly_file.h"
+#include "reference_projects.h"
 
 namespace talp {
 namespace {
@@ -131,6 +133,23 @@ TEST(FastSimulation, AgreesOnHourlyFilesAndTheOperatingCalendar)
     for (int month = 4; month <= 5; ++month)
         for (int day = 1; day <= 31; ++day) period.calendar.set(month, day, false);
     expectAgreement(period, geometryOf(period, -1));
+}
+
+// The climates of the reference projects (regions, a station, climate and building files)
+// and their controls (limit temperatures, the calendar), each with geometries from the ends
+// of the catalogue.
+TEST(FastSimulation, AgreesOnTheReferenceClimatesAndControls)
+{
+    for (const char* name : {"climate_file", "station5", "region12_three_pipes", "period_calendar", "hvac_file",
+                             "hvac_file_and_climate_file", "limits_warm_climate"}) {
+        SCOPED_TRACE(name);
+        const reference::OpenedReference opened = testing::openReferenceProject(name);
+        ASSERT_TRUE(opened.ok) << opened.fault;
+        const HourlyFileOpener files = hourlyFileOpener(&testing::kReferenceInstallation);
+        expectAgreement(opened.project, geometry(1, 1, 25, 1, 0.5L, false), files);
+        expectAgreement(opened.project, geometry(10, 200, 1000, 1, 3, true), files);
+        expectAgreement(opened.project, geometry(4, 50, 300, 2, 1.5L, true), files);
+    }
 }
 
 TEST(FastSimulation, RefusesTheGeometriesTheExtendedPathRefuses)
