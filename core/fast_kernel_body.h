@@ -21,7 +21,7 @@ constexpr double kPrandtlTerm = 0.8768655309731552;  // 0.72^0.4, the Prandtl nu
 
 namespace {
 
-// The air-property formulas are those of Stoffwerte and humidityRatio in core/simulation.cpp.
+// The air-property formulas are those of Stoffwerte (core/simulation.cpp) and humidityRatio (core/moist_air.cpp).
 // Whether the wall resists is a property of the geometry; as a template parameter it
 // leaves the hour loop free of branches.
 template <bool WallResists>
