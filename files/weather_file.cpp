@@ -14,6 +14,9 @@ using namespace weather;
 
 namespace {
 
+// The header of every kind lies within the first lines of a file.
+constexpr std::size_t kRecognitionBytes = 64u << 10;
+
 // A weather file holds one year of hourly lines (an EPW file about 1.6 MB); anything far
 // larger is no weather file and is not read into memory.
 constexpr std::uintmax_t kMaxWeatherFileBytes = 64u << 20;
@@ -102,6 +105,17 @@ std::optional<WeatherKind> recogniseWeather(std::string_view content)
     const Format* format = formatOf(lines);
     if (!format) return std::nullopt;
     return format->kindOf(lines);
+}
+
+std::optional<WeatherKind> recogniseWeatherFile(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::string head(kRecognitionBytes, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    return recogniseWeather(head);
 }
 
 WeatherReading readWeatherText(std::string_view content)

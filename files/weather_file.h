@@ -52,6 +52,10 @@ struct WeatherReading {
 // The kind of a weather file's content; none for anything else.
 std::optional<WeatherKind> recogniseWeather(std::string_view content);
 
+// The kind of a file, from its first lines; none for anything else or a file that does
+// not open.
+std::optional<WeatherKind> recogniseWeatherFile(const std::filesystem::path& path);
+
 // Recognises the content and reads its year.
 WeatherReading readWeatherText(std::string_view content);
 WeatherReading readWeatherFile(const std::filesystem::path& path);
