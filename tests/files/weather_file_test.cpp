@@ -180,6 +180,12 @@ TEST(WeatherFile, AFileThatCannotBeReadSaysSo)
     EXPECT_EQ(readWeatherFile(dir / "none.epw").error.text(Language::German), "Datei kann nicht geöffnet werden");
     EXPECT_EQ(readWeatherFile(dir.path()).error.text(Language::English), "Unable to open file");
     expectSampleYear(*readWeatherFile(dir.write("try.dat", try2015File())).year);
+
+    // The kind of a file from its first lines, without reading the year.
+    EXPECT_EQ(recogniseWeatherFile(dir / "try.dat"), WeatherKind::Try2015);
+    EXPECT_EQ(recogniseWeatherFile(dir.write("site.epw", epwHeader())), WeatherKind::Epw);
+    EXPECT_FALSE(recogniseWeatherFile(dir / "none.epw"));
+    EXPECT_FALSE(recogniseWeatherFile(dir.path()));
 }
 
 }  // namespace
