@@ -92,7 +92,7 @@ RawWeather readEpw(const std::vector<std::string_view>& lines)
     for (std::size_t i = 0; i < lines.size() && i < kStandardHeaderLines; ++i) {
         if (!startsWith(lines[i], "DATA PERIODS")) continue;
         const std::string_view perHour = field(fieldsOf(lines[i]), 2);
-        if (perHour != "1") {
+        if (numberIn(perHour) != 1.0L) {
             raw.error = WeatherFileError{static_cast<int>(i + 1), kNotHourly, {}, textOfFile(perHour.substr(0, 20))};
             return raw;
         }
