@@ -55,7 +55,6 @@ inline constexpr Text kValueMissing{"{field} fehlt ({value})", "{field} missing 
 inline constexpr Text kValueOutOfRange{"{field} {value} außerhalb des gültigen Bereichs", "{field} {value} out of range"};
 inline constexpr Text kNotANumber{"{field} \"{value}\" ist keine Zahl", "{field} \"{value}\" is not a number"};
 inline constexpr Text kTooFewFields{"nur {value} Felder", "only {value} fields"};
-inline constexpr Text kColumnMissing{"Spalte {value} fehlt in der Kopfzeile", "column {value} missing in the heading"};
 inline constexpr Text kNotHourly{"{value} Werte je Stunde; nur Stundenwerte können gelesen werden",
                                  "{value} records per hour; only hourly values can be read"};
 
