@@ -2,17 +2,18 @@
 #include <memory>
 
 #include "cli/climate_options.h"
+#include "cli/climate_summary.h"
 #include "cli/commands.h"
-#include "core/numeric.h"
 #include "files/climate_file_sine.h"
 #include "files/coupling_acceptance.h"
+#include "files/weather_import.h"
 
 namespace talp::cli {
 
 namespace {
 
 // Checks a climate file as the coupling dialog does and prints the sine parameters the
-// climate window takes from it.
+// climate window takes from it; a file made by import-weather also names its source.
 void checkClimateFile(const CouplingChoice& choice)
 {
     Project project;
@@ -22,20 +23,10 @@ void checkClimateFile(const CouplingChoice& choice)
 
     const auto sine = deriveClimateFileSine(project.climateCoupling, &installation);
     if (!sine) throw CommandFailure{std::string(kCannotOpenFile.de)};
-    nlohmann::ordered_json months = nlohmann::ordered_json::array();
-    for (long double m : sine->monthlyMeans) months.push_back(num(m));
-    nlohmann::ordered_json out = {
-        {"file", choice.fileName},
-        {"monthlyMeans", months},
-        {"annualMean", num(sine->annualMean)},
-        {"amplitude", num(sine->amplitude)},
-        {"peakDay", sine->peakDay ? nlohmann::ordered_json(*sine->peakDay) : nlohmann::ordered_json(nullptr)},
-        {"max_monatsmittel", num(project.get(Param::max_monatsmittel))},
-        {"jahresmittel", num(project.get(Param::jahresmittel))},
-        {"min_monatsmittel", num(project.get(Param::min_monatsmittel))},
-        {"monat_sinusspitze", std::string(monthName(project.getInt(Param::monat_sinusspitze), false))},
-        {"tag_sinusspitze", project.getInt(Param::tag_sinusspitze)},
-    };
+    nlohmann::ordered_json out = {{"file", choice.fileName}};
+    if (const auto header = importedClimateHeader(locateHourlyFile(choice.fileName, &installation)))
+        out.update({{"source", header->sourceFile}, {"kind", header->kind}, {"location", header->location}});
+    out.update(climateSineSummary(*sine, project));
     std::cout << out.dump(2) << "\n";
 }
 

@@ -49,6 +49,7 @@ CommandAction dumpCommand(CLI::App& command);          // dump_command.cpp
 CommandAction newCommand(CLI::App& command);           // new_command.cpp
 CommandAction upgradeCommand(CLI::App& command);       // upgrade_command.cpp
 CommandAction climateFileCommand(CLI::App& command);   // climate_file_command.cpp
+CommandAction importWeatherCommand(CLI::App& command); // import_weather_command.cpp
 CommandAction helpCommand(CLI::App& command);          // help_command.cpp
 
 // Shared by the commands.

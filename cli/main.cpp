@@ -20,6 +20,8 @@ constexpr std::array kCommands{
     Command{"dump", "every field of a project file's record as JSON", dumpCommand},
     Command{"upgrade", "an older project file brought to TALP 1.00 in place", upgradeCommand},
     Command{"climate-file", "check a climate file and print the sine parameters taken from it", climateFileCommand},
+    Command{"import-weather", "a TRY or EPW weather file as a climate file (and its humidity beside it)",
+            importWeatherCommand},
     Command{"params", "every input with its kind, default, bounds and step as JSON", paramsCommand},
     Command{"plz", "the climate region of a postal code", plzCommand},
     Command{"stations", "the climate stations, by the index station=INDEX takes", stationsCommand},

@@ -1,10 +1,14 @@
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <optional>
 
+#include "cli/climate_file_option.h"
+#include "cli/climate_options.h"
 #include "cli/commands.h"
 #include "cli/project_source.h"
 #include "core/numeric.h"
+#include "evaluation/condensation.h"
 #include "evaluation/economics.h"
 
 namespace talp::cli {
@@ -32,7 +36,16 @@ nlohmann::ordered_json economicsSummary(const EconomicsResults& e)
             {"Energiepreis", valueOrNull(e.energyPriceHasValue, e.Energiepreis)}};
 }
 
-// The full year on the project, with its economics.
+// The water the year leaves in the pipes; null when the humidity file does not read.
+nlohmann::ordered_json condensationSummary(const std::optional<CondensationEstimate>& e)
+{
+    if (!e) return {{"CondensationHours", nullptr}, {"CondensateKg", nullptr}, {"CondensateMaxKgPerHour", nullptr}};
+    return {{"CondensationHours", e->hours},
+            {"CondensateKg", num(e->kilograms)},
+            {"CondensateMaxKgPerHour", num(e->maxKilogramsPerHour)}};
+}
+
+// The full year on the project, with its economics and the condensation estimate.
 void runYear(const Project& project, bool json)
 {
     SimulationResults results;
@@ -44,15 +57,19 @@ void runYear(const Project& project, bool json)
     });
     if (economicsError) throw CommandFailure{std::string(economicsError->text.de)};
 
+    const CondensationOfRun condensation = condensationOfRun(project, results, &cliInstallation());
+    if (!condensation.estimate) std::cerr << condensation.humidity.text(Language::German) << "\n";
+
     nlohmann::ordered_json summary = annualSummary(results);
     summary.update(economicsSummary(economics));
+    summary.update(condensationSummary(condensation.estimate));
     if (json) {
         std::cout << summary.dump(2) << "\n";
         return;
     }
     std::cout << "TALP annual summary\n";
     for (const auto& [key, value] : summary.items())
-        std::cout << "  " << key << std::string(20 - key.size(), ' ')
+        std::cout << "  " << key << std::string(std::max<std::size_t>(20, key.size() + 1) - key.size(), ' ')
                   << (value.is_null() ? std::string("-") : formatFixed(value.get<double>(), 3)) << "\n";
 }
 
@@ -63,13 +80,18 @@ CommandAction runCommand(CLI::App& command)
 {
     struct Line {
         ProjectArguments project;
+        ClimateFileOption climateFile;
         bool json = false;
     };
     const auto line = std::make_shared<Line>();
     addProjectArguments(command, line->project);
+    addClimateFileOption(command, line->climateFile);
     command.add_flag("--json", line->json, "print the summary as JSON (else as a table)");
     return [line] {
-        runYear(projectOf(line->project), line->json);
+        Project project = projectOf(line->project);
+        std::optional<ScratchFolder> scratch;
+        applyClimateFileOption(project, line->climateFile, line->project.assignments, scratch);
+        runYear(project, line->json);
         return 0;
     };
 }

@@ -194,9 +194,13 @@ bool parseNumber(std::string_view text, long double& value)
     text = text.substr(first, last - first + 1);
     if (!text.empty() && text[0] == '+') text.remove_prefix(1);
     if (text.empty()) return false;
+    // The library converts a long double through strtold, which reads on past the end of
+    // the text up to a NUL: a text inside a larger buffer (a field of a line, a file's
+    // bytes) is converted as a terminated copy.
+    const std::string terminated(text);
     long double parsed = 0.0L;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (ec != std::errc{} || end != text.data() + text.size()) return false;
+    auto [end, ec] = std::from_chars(terminated.data(), terminated.data() + terminated.size(), parsed);
+    if (ec != std::errc{} || end != terminated.data() + terminated.size()) return false;
     if (!std::isfinite(parsed)) return false;
     value = parsed;
     return true;

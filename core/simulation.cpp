@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "core/hvac.h"
+#include "core/moist_air.h"
 
 namespace talp {
 
@@ -16,7 +17,6 @@ constexpr long double kPi = 3.141592654L;
 constexpr long double kInvPi = 0.3183098861L;
 constexpr long double kYearSeconds = 31536000.0L;  // τ, period of the annual wave
 constexpr long double kDaySeconds = 86400.0L;
-constexpr long double kRelativeHumidity = 0.8L;
 constexpr long double kSurfaceCoupling = 7.142857142857L;  // 1 / 0.14
 
 long double arcosh(long double u) { return std::log(u + std::sqrt(u * u - 1.0L)); }
@@ -34,19 +34,13 @@ struct SegmentConstants {
     long double pipeFactor;        // effective number of pipes
 };
 
-const long double kLn10 = std::log(10.0L);
 const long double kPrandtlTerm = Potenz(0.72L, 0.4L);  // Prandtl number fixed at 0.72
 
 }  // namespace
 
 long double prandtlTerm() { return kPrandtlTerm; }
 
-long double humidityRatio(long double T)
-{
-    const long double saturation = 610.7L * std::exp(7.5L * T / (T + 237.0L) * kLn10);
-    const long double vapour = kRelativeHumidity * saturation;
-    return 0.622L * vapour / (kAirPressure - vapour);
-}
+long double humidityRatio(long double T) { return humidityRatioAt(T, kModelRelativeHumidity, kModelAirPressure); }
 
 MoistAir moistAir(long double x, long double T, long double p)
 {

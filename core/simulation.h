@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/hourly_input.h"
+#include "core/moist_air.h"
 #include "core/numeric.h"
 #include "core/project.h"
 #include "core/texts.h"
@@ -55,7 +56,7 @@ AirProperties Stoffwerte(long double velocity, long double humidityRatio, long d
                          long double pressure, long double radius);
 // Humidity ratio of air at 80 % relative humidity and 100 000 Pa.
 long double humidityRatio(long double airTemp);
-inline constexpr long double kAirPressure = 100000.0L;  // Pa
+inline constexpr long double kAirPressure = kModelAirPressure;  // Pa
 // The Prandtl number's term of the Nusselt correlation, 0.72^0.4.
 long double prandtlTerm();
 

@@ -9,6 +9,10 @@
 namespace talp {
 
 inline constexpr int kHelpContents = 100;  // "?" > "Inhalt"
+// Topics of the climate file's weather import and of the annual evaluation's condensation
+// estimate, for the controls that show them.
+inline constexpr int kHelpWeatherImport = 912;
+inline constexpr int kHelpCondensation = 1206;
 
 // The topic of a control (component name) on a window (component name, e.g.
 // "ewtmenue"); nothing when the control has no topic of its own.

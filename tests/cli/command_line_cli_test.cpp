@@ -66,12 +66,13 @@ TEST_F(CliCommandLine, EveryCommandRefusesUnknownOptionsMissingValuesAndStrayArg
 {
     const std::string missing = (dir / "missing").string();
     const std::vector<CommandLine> commands{
-        {"run", "run rohranzahl=3", nullptr},
+        {"run", "run rohranzahl=3", "--climate-file"},
         {"day", "day 5 rohranzahl=3", "--hour"},
         {"new", "new " + missing + "/p.tlp rohranzahl=3", nullptr},
         {"dump", "dump " + missing + ".tlp", nullptr},
         {"upgrade", "upgrade " + missing + ".tlp", nullptr},
         {"climate-file", "climate-file " + missing + ".txt --format XXXXXXXXXAAAA.A", "--header"},
+        {"import-weather", "import-weather " + missing + ".epw " + missing + ".met", nullptr},
         {"params", "params", nullptr},
         {"plz", "plz 10115 --json", nullptr},
         {"stations", "stations", nullptr},

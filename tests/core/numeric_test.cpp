@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <memory>
 
 #include "core/numeric.h"
 
@@ -88,6 +90,20 @@ TEST(Formatting, UsesThePointWhateverTheLocale)
     EXPECT_FALSE(parseNumber("", v));
     EXPECT_FALSE(parseNumber("12abc", v));
     EXPECT_FALSE(parseNumber("nan", v));
+}
+
+// A number read from inside a larger buffer ends where its text ends: nothing after it
+// is read, not even when the buffer has no terminating NUL (the sanitizer run would see it).
+TEST(Numeric, ParseNumberReadsOnlyItsText)
+{
+    long double v = 0;
+    const std::string digits = "12345";
+    EXPECT_TRUE(parseNumber(std::string_view(digits).substr(0, 2), v));
+    EXPECT_EQ(v, 12);
+    const auto unterminated = std::make_unique<char[]>(4);
+    std::memcpy(unterminated.get(), "-2.5", 4);
+    EXPECT_TRUE(parseNumber(std::string_view(unterminated.get(), 4), v));
+    EXPECT_EQ(v, -2.5L);
 }
 
 }  // namespace

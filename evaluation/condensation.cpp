@@ -1,0 +1,54 @@
+#include "evaluation/condensation.h"
+
+#include <algorithm>
+
+#include "core/moist_air.h"
+
+namespace talp {
+
+namespace {
+constexpr long double kDryAirGasConstant = 287.0L;  // J/(kg K)
+constexpr long double kVapourGasConstant = 462.0L;  // J/(kg K)
+}  // namespace
+
+long double condensateOfHour(long double To, long double Tout, long double flow, long double phi)
+{
+    const long double p = kModelAirPressure;
+    const long double xIn = humidityRatioAt(To, std::clamp(phi, 0.0L, 1.0L), p);
+    const long double xSaturated = humidityRatioAt(Tout, 1.0L, p);
+    if (xIn <= xSaturated) return 0;
+    // The simulation's moist-air density divided by 1 + x: kg of dry air per m³.
+    const long double TK = To + 273.15L;
+    const long double dryAirFlow = flow / (kDryAirGasConstant * TK / p + kVapourGasConstant * xIn * TK / p);
+    return dryAirFlow * (xIn - xSaturated);
+}
+
+CondensationEstimate estimateCondensation(const SimulationResults& r, const std::vector<long double>& humidity)
+{
+    CondensationEstimate estimate;
+    for (int d = 1; d <= kDaysPerYear; ++d)
+        for (int h = 1; h <= kHoursPerDay; ++h) {
+            const long double flow = r.HourlyAirFlow(d, h);
+            if (flow == 0) continue;
+            const std::size_t hourOfYear = static_cast<std::size_t>((d - 1) * kHoursPerDay + h - 1);
+            const long double phi = humidity.empty() ? kModelRelativeHumidity : humidity[hourOfYear] / 100.0L;
+            const long double water = condensateOfHour(r.HourlyOutdoorTemp(d, h), r.HourlyOutletTemp(d, h), flow, phi);
+            if (water <= 0) continue;
+            ++estimate.hours;
+            estimate.kilograms += water;
+            estimate.maxKilogramsPerHour = std::max(estimate.maxKilogramsPerHour, water);
+        }
+    return estimate;
+}
+
+CondensationOfRun condensationOfRun(const Project& project, const SimulationResults& results,
+                                    const Installation* installation)
+{
+    CondensationOfRun run;
+    run.humidity = readHumidityBeside(project.climateCoupling, installation);
+    if (run.humidity.status != HumidityYear::Status::Refused)
+        run.estimate = estimateCondensation(results, run.humidity.percent);
+    return run;
+}
+
+}  // namespace talp
