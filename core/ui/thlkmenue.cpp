@@ -15,6 +15,7 @@
 #include "core/hvac.h"
 #include "core/hvac_mode.h"
 #include "core/ui/ventilation_file_dialog.h"
+#include "files/input_changes.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
@@ -72,7 +73,9 @@ Thlkmenue::Thlkmenue(ShellContext& context, QWidget* parent)
     building->addWidget(LabelHLKDatei, 1, 0, 1, 2);
     int line = 2;
     for (Param id : {Param::geb_vol, Param::luftwechsel, Param::luftstrom}) {
-        inputSlots_[id] = addSlot(inputs_.add(id, gebaeude_), gebaeude_);
+        ParamSpinBox* box = inputs_.add(id, gebaeude_);
+        connect(box, &QAbstractSpinBox::editingFinished, this, [this] { typingBase_.reset(); });
+        inputSlots_[id] = addSlot(box, gebaeude_);
         building->addWidget(inputs_.caption(id), line, 0);
         building->addWidget(inputSlots_[id].stack, line++, 1);
     }
@@ -212,6 +215,7 @@ void Thlkmenue::applyLanguage()
 
 void Thlkmenue::refreshFromModel()
 {
+    typingBase_.reset();
     inputs_.showValues(project());
     {
         const QSignalBlocker quietRange(EWT_Reg_offset), quietPeriod(EWT_Reg_Zeitraum);
@@ -271,17 +275,19 @@ void Thlkmenue::showFanDisplay()
 void Thlkmenue::inputEdited(Param id, long double value)
 {
     Project& p = project();
-    p.set(id, value);
-    switch (id) {
-    case Param::geb_vol: applyBuildingVolumeChange(p); break;
-    case Param::luftwechsel: applyAirChangeChange(p); break;
-    case Param::luftstrom: applyAirFlowChange(p); break;
-    default: break;
+    if (id == Param::geb_vol || id == Param::luftwechsel || id == Param::luftstrom) {
+        if (!typingBase_ || typingBase_->field != id)
+            typingBase_ = AirValues{id, p.get(Param::geb_vol), p.get(Param::luftwechsel), p.get(Param::luftstrom)};
+        p.set(Param::geb_vol, typingBase_->volume);
+        p.set(Param::luftwechsel, typingBase_->airChange);
+        p.set(Param::luftstrom, typingBase_->flow);
     }
+    setAsTyped(p, id, value);
     for (Param shown : {id, Param::luftwechsel, Param::luftstrom}) inputs_.showValue(p, shown);
     showFanDisplay();
     edited(InputWindow::Hvac);
 }
+
 
 void Thlkmenue::quasistatChosen()
 {

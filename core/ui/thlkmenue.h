@@ -5,6 +5,7 @@
 
 #include <QStackedWidget>
 #include <array>
+#include <optional>
 
 #include "core/ui/param_inputs.h"
 #include "shell/ui/topic_window.h"
@@ -83,6 +84,16 @@ private:
     QGroupBox* stroemung_ = nullptr;
     QGroupBox* regelung_ = nullptr;
     std::array<QLabel*, 4> displayCaptions_{};
+
+    // Typing a number passes through its first digits ("2000" through 2, 20 and 200), and
+    // each runs the rules; the flow rounded to 0.1 m³/h at 2 m³ would shift the air change
+    // for good. Each keystroke therefore starts from the air values as they were when the
+    // field's editing began.
+    struct AirValues {
+        Param field;
+        long double volume, airChange, flow;
+    };
+    std::optional<AirValues> typingBase_;
 };
 
 }  // namespace talp

@@ -328,8 +328,11 @@ void InputWindowsTest::airFlowAboveTheHighestAirChangeIsCapped()
 
     typeInto(window.input(Param::luftstrom), QStringLiteral("1234"));
     QCOMPARE(window.input(Param::luftwechsel)->text(), QStringLiteral("1.23"));
+    // The volume typed digit by digit ends where the whole number puts it: the air change
+    // the planner set (1.23 1/h) stays, however the flows of 2, 20 and 200 m³ round.
     typeInto(window.input(Param::geb_vol), QStringLiteral("2000"));
     QCOMPARE(f.project().get(Param::luftstrom), 2460.0L);
+    QCOMPARE(f.project().get(Param::luftwechsel), 1.23L);
 
     typeInto(window.input(Param::luftstrom), QStringLiteral("0"));
     for (QLineEdit* field : {window.ventilatorleistung, window.ventilatorleistungW, window.druckabfallPam})
