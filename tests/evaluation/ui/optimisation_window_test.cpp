@@ -337,10 +337,13 @@ void OptimisationWindowTest::continuingAfterAStopEvaluatesWhatTheStopLeft()
     f.prepare(window, ranges);
     TOptBerechnungDlg& progress = *window.OptBerechnungDlg;
     long long stopAt = 2;
+    // The search waits at each commit until the planner has looked at the counter, so that
+    // "Abbrechen" comes at exactly this count however fast the year is calculated.
     connect(&progress, &TOptBerechnungDlg::combinationCommitted, &progress,
             [&](const CombinationRecord&, bool, bool, const SearchCounters& counters) {
                 if (counters.evaluated >= stopAt && progress.Abbrechen->isEnabled()) progress.Abbrechen->click();
-            });
+            },
+            Qt::BlockingQueuedConnection);
     ScriptedDialogs dialogs;
     window.BtnNeuStarten->click();
     QVERIFY(!window.search().counters().allDone);
