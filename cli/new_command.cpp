@@ -20,7 +20,7 @@ CommandAction newCommand(CLI::App& command)
     command.add_option("OUT.tlp", line->path, "the project file to write")->type_name("")->required();
     return [line] {
         Project project = projectOf(line->project);
-        if (const auto failure = saveProjectFile(line->path, project)) throw CommandFailure{*failure};
+        if (const auto failure = saveProjectFile(line->path, project)) throw CommandFailure{failure->technical()};
         std::cout << nlohmann::ordered_json{{"file", line->path}, {"version", std::string(kCurrentVersionTag)}}.dump(2)
                   << "\n";
         return 0;

@@ -20,7 +20,7 @@ Project loadProjectArgument(const std::string& path)
     ClimateContext climate;
     climate.installation = cliInstallation();
     ProjectFileLoad load = loadProjectFile(path, {Language::German, &climate});
-    if (!load.ok) throw CommandFailure{std::string(kProjectFileUnreadable.de) + "\n" + load.fault};
+    if (!load.ok) throw CommandFailure{std::string(kProjectFileUnreadable.de) + "\n" + load.fault.technical()};
     if (load.findings.climateMessage) std::cerr << load.findings.climateMessage->text.de << "\n";
     if (const auto refusal = reacceptLoadedCouplings(load.project, load.findings.reacceptClimateFile,
                                                      load.findings.reacceptBuildingFile, &climate.installation,

@@ -36,10 +36,9 @@ std::optional<RecordBytes> recordOf(std::span<const std::uint8_t> content)
     return record;
 }
 
-std::string shortFileFault(const fs::path& path, std::size_t size)
+std::string shortFileFault(std::size_t size)
 {
-    return path.string() + " is shorter than a project record (" + std::to_string(size) + " of " +
-           std::to_string(kRecordSize) + " bytes)";
+    return "shorter than a project record (" + std::to_string(size) + " of " + std::to_string(kRecordSize) + " bytes)";
 }
 
 // The climate file, the building file and the last accepted climate file.
@@ -75,7 +74,7 @@ std::optional<RecordBytes> readRecord(const fs::path& path, std::string& fault)
         return std::nullopt;
     }
     const auto record = recordOf(*content);
-    if (!record) fault = shortFileFault(path, content->size());
+    if (!record) fault = path.string() + " is " + shortFileFault(content->size());
     return record;
 }
 
@@ -84,25 +83,24 @@ ProjectFileLoad loadProjectFile(const fs::path& path, const LoadContext& context
     ProjectFileLoad load;
     load.upgrade = upgradeProjectFile(path, &load.version);
     const auto content = readWholeFile(path);
+    using Kind = FileFault::Kind;
     if (!content) {
-        load.fault = "cannot read " + path.string();
+        load.fault = {Kind::CannotRead, path, 0, {}};
         return load;
     }
     const RecordVersion version = recordVersionOf(*content);
     if (version != RecordVersion::Current) {
-        load.fault = path.string() + " is " +
-                     (version == RecordVersion::Untagged ? std::string("no TALP 1.00 file and has no version tag")
-                                                         : "a " + std::string(versionName(version)) + " file") +
-                     " and could not be upgraded";
+        load.fault = {Kind::OldVersionReadOnly, path, 0,
+                      version == RecordVersion::Untagged ? std::string("no version tag") : std::string(versionName(version))};
         return load;
     }
     const auto record = recordOf(*content);
     if (!record) {
-        load.fault = shortFileFault(path, content->size());
+        load.fault = {Kind::NoProjectRecord, path, 0, shortFileFault(content->size())};
         return load;
     }
     if (auto fault = recordFault(*record)) {
-        load.fault = path.string() + ": " + *fault;
+        load.fault = {Kind::NoProjectRecord, path, 0, *fault};
         return load;
     }
     load.findings = applyRecord(load.project, *record, context);
@@ -112,15 +110,12 @@ ProjectFileLoad loadProjectFile(const fs::path& path, const LoadContext& context
     return load;
 }
 
-std::optional<std::string> saveProjectFile(const fs::path& path, Project& project)
+std::optional<FileFault> saveProjectFile(const fs::path& path, Project& project)
 {
     Project stored = project;
     for (CouplingRecord* coupling : couplingsOf(stored)) {
         const std::optional<std::string> name = storedCouplingName(coupling->fileName, path.parent_path());
-        if (!name)
-            return "the path of a coupled file is longer than the " + std::to_string(kCouplingNameCapacity) +
-                   " characters a project file can hold, also relative to " + path.parent_path().string() + ": " +
-                   coupling->fileName;
+        if (!name) return FileFault{FileFault::Kind::CouplingPathTooLong, path, 0, coupling->fileName};
         coupling->fileName = *name;
     }
     const RecordBytes record = encodeProject(stored);

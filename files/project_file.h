@@ -9,6 +9,7 @@
 
 #include "core/project.h"
 #include "core/texts.h"
+#include "files/file_fault.h"
 #include "files/project_load.h"
 #include "files/record_upgrade.h"
 
@@ -30,7 +31,7 @@ UpgradeResult upgradeProjectFile(const std::filesystem::path& path, RecordVersio
 
 struct ProjectFileLoad {
     bool ok = false;
-    std::string fault;  // what is wrong with the file, for the log and the command line
+    FileFault fault;    // what is wrong with the file, when it did not load
     Project project;    // the loaded project (the defaults when the load failed)
     LoadFindings findings;
     UpgradeResult upgrade = UpgradeResult::Current;
@@ -47,7 +48,7 @@ ProjectFileLoad loadProjectFile(const std::filesystem::path& path, const LoadCon
 std::optional<RecordBytes> readRecord(const std::filesystem::path& path, std::string& fault);
 
 // Writes the project's record through a temporary file and clears the modified flag;
-// the reason when nothing was written (the flag then stays as it was).
-std::optional<std::string> saveProjectFile(const std::filesystem::path& path, Project& project);
+// why nothing was written (the flag then stays as it was).
+std::optional<FileFault> saveProjectFile(const std::filesystem::path& path, Project& project);
 
 }  // namespace talp

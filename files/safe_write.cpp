@@ -1,7 +1,6 @@
 #include "files/safe_write.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -15,7 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+// The write failed with the system's error of the moment.
+FileFault writeFault(const fs::path& file) { return FileFault{FileFault::Kind::CannotWrite, file, errno, {}}; }
 
 // The file a path names, through symbolic links.
 fs::path targetOf(const fs::path& path)
@@ -57,47 +57,49 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
 // A writable file in a folder the user may not write to (a shared project folder, a
 // mounted share) has no room for a temporary file beside it: it is overwritten where it
 // lies, and its old bytes, kept in memory, are put back when the write fails.
-std::optional<std::string> overwriteInPlace(const fs::path& target, std::span<const std::uint8_t> content)
+std::optional<FileFault> overwriteInPlace(const fs::path& target, std::span<const std::uint8_t> content)
 {
     std::ifstream in(target, std::ios::binary);
     const std::vector<std::uint8_t> old{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in.eof() && in.fail()) return "cannot read " + target.string();
+    if (!in.eof() && in.fail()) return FileFault{FileFault::Kind::CannotRead, target, 0, {}};
     in.close();
     const int fd = ::open(target.c_str(), O_WRONLY);
-    if (fd < 0) return systemError("cannot write " + target.string());
+    if (fd < 0) return writeFault(target);
     const auto put = [fd](std::span<const std::uint8_t> bytes) {
         return ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, bytes) &&
                ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
     };
-    if (put(content)) return ::close(fd) == 0 ? std::nullopt : std::optional(systemError("cannot write " + target.string()));
-    const std::string message = systemError("cannot write " + target.string());
+    if (put(content)) return ::close(fd) == 0 ? std::nullopt : std::optional(writeFault(target));
+    const FileFault fault = writeFault(target);
     put(old);
     ::close(fd);
-    return message;
+    return fault;
 }
 
 }  // namespace
 
-std::optional<std::string> replaceFileSafely(const fs::path& path, std::span<const std::uint8_t> content)
+std::optional<FileFault> replaceFileSafely(const fs::path& path, std::span<const std::uint8_t> content)
 {
     if (!mayReplaceFile(path)) {
         std::error_code ec;
-        return (fs::exists(path, ec) ? "the file is read-only: " : "the folder cannot be written: ") + path.string();
+        if (fs::exists(path, ec)) return FileFault{FileFault::Kind::ReadOnly, path, 0, {}};
+        const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
+        return FileFault{FileFault::Kind::FolderNotWritable, dir, fs::is_directory(dir, ec) ? 0 : ENOENT, {}};
     }
     const fs::path target = targetOf(path);
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
     if (::access(dir.c_str(), W_OK) != 0) return overwriteInPlace(target, content);
     std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return systemError("cannot create a file beside " + target.string());
+    if (fd < 0) return writeFault(target);
     const fs::path temporary = pattern;
 
-    const auto fail = [&](const std::string& why) {
-        const std::string message = systemError(why);
+    const auto fail = [&] {
+        const FileFault fault = writeFault(target);
         ::close(fd);
         std::error_code ec;
         fs::remove(temporary, ec);
-        return message;
+        return fault;
     };
 
     struct stat st {};
@@ -106,20 +108,12 @@ std::optional<std::string> replaceFileSafely(const fs::path& path, std::span<con
         ::umask(mask);
         return mask;
     }();
-    if (::fchmod(fd, mode) != 0) return fail("cannot set the permissions of " + temporary.string());
-
-    if (!writeAll(fd, content)) return fail("cannot write " + target.string());
-    if (::fsync(fd) != 0) return fail("cannot write " + target.string());
-    if (::close(fd) != 0) {
+    if (::fchmod(fd, mode) != 0 || !writeAll(fd, content) || ::fsync(fd) != 0) return fail();
+    if (::close(fd) != 0 || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        const FileFault fault = writeFault(target);
         std::error_code ec;
         fs::remove(temporary, ec);
-        return systemError("cannot write " + target.string());
-    }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        const std::string message = systemError("cannot replace " + target.string());
-        std::error_code ec;
-        fs::remove(temporary, ec);
-        return message;
+        return fault;
     }
     return std::nullopt;
 }

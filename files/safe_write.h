@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+#include "files/file_fault.h"
+
 namespace talp {
 
 // The file may be written: it does not exist yet (its directory does), or it is a regular
@@ -20,7 +22,7 @@ bool mayReplaceFile(const std::filesystem::path& path);
 // Writes `content` to `path` through a temporary file and a rename; an existing file keeps
 // its permissions, and a symbolic link is followed to the file it names. A writable file in
 // a folder that cannot be written is overwritten in place, and restored when that fails.
-// Returns the reason when nothing was replaced.
-std::optional<std::string> replaceFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> content);
+// Returns why when nothing was replaced.
+std::optional<FileFault> replaceFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> content);
 
 }  // namespace talp

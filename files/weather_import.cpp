@@ -55,7 +55,7 @@ std::string convertedText(const WeatherYear& year, const std::string& sourceName
 std::optional<WeatherFileError> write(const fs::path& path, const std::string& text)
 {
     const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-    if (const auto failure = replaceFileSafely(path, bytes)) return WeatherFileError{0, kCannotWrite, {}, weather::textOfFile(*failure)};
+    if (const auto failure = replaceFileSafely(path, bytes)) return WeatherFileError{0, kCannotWrite, {}, failure->technical()};
     return std::nullopt;
 }
 

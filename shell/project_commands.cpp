@@ -37,13 +37,13 @@ void ProjectCommands::shutDown()
     session_.recentFiles.write(session_.installation.writable(kRecentFilesFile));
 }
 
-bool ProjectCommands::loadInto(const std::filesystem::path& file, std::string* error)
+bool ProjectCommands::loadInto(const std::filesystem::path& file, FileFault* fault)
 {
     // The record is read into a copy, so a broken file never leaves a half-loaded project.
     Project loaded = session_.project;
     const FileResult result = store_.load(file, loaded);
     if (!result.ok) {
-        if (error) *error = result.error;
+        if (fault) *fault = result.fault;
         return false;
     }
     loaded.modified = false;
@@ -134,12 +134,18 @@ bool ProjectCommands::saveTo(const std::string& path)
 {
     const FileResult result = store_.save(path, session_.project);
     if (!result.ok) {
-        frontend_.reportIoError(result.error);
+        reportIoError(result.fault);
         return false;
     }
     session_.project.modified = false;
     frontend_.shellStateChanged();
     return true;
+}
+
+// In the program's language: the planner reads why, and which file.
+void ProjectCommands::reportIoError(const FileFault& fault)
+{
+    frontend_.reportIoError(fault.message(session_.language()));
 }
 
 void ProjectCommands::addToRecentFiles()
@@ -165,10 +171,10 @@ void ProjectCommands::openRecent(int entry)
     if (!promptSaveChanges()) return;
     const std::string path = session_.recentFiles.entry(entry);
     if (path.empty()) return;
-    std::string error;
-    if (!loadInto(path, &error)) {
+    FileFault fault;
+    if (!loadInto(path, &fault)) {
         // The project stays as it was, so its path does too.
-        frontend_.reportIoError(error);
+        reportIoError(fault);
         return;
     }
     session_.projectPath = path;
@@ -180,7 +186,7 @@ void ProjectCommands::savePresets()
     if (!frontend_.confirm(TLang_Haupt.row(haupt::kSavePresetsQuestion))) return;
     // The project's own file is not saved by this, so its modified flag stays.
     const FileResult result = store_.save(session_.installation.writable(kPresetsFile), session_.project);
-    if (!result.ok) frontend_.reportIoError(result.error);
+    if (!result.ok) reportIoError(result.fault);
 }
 
 void ProjectCommands::restoreBackup()
@@ -192,7 +198,7 @@ void ProjectCommands::restoreBackup()
         return;
     }
     const FileResult result = store_.save(session_.installation.writable(kPresetsFile), session_.project);
-    if (!result.ok) frontend_.reportIoError(result.error);
+    if (!result.ok) reportIoError(result.fault);
     session_.projectPath.clear();
     frontend_.shellStateChanged();
 }

@@ -23,7 +23,7 @@ public:
     virtual std::optional<std::string> askSaveAsPath() = 0;
     virtual bool confirm(const Text& question) = 0;  // Yes / No
     virtual void warn(const Text& message) = 0;      // warning with OK
-    virtual void reportIoError(const std::string& message) = 0;
+    virtual void reportIoError(const std::string& message) = 0;  // in the interface language
     // A project was loaded: the windows show it, the pipe window comes to the front and
     // the number of pipes takes the focus; `findings` name the coupled files to confirm.
     virtual void projectReplaced(const LoadFindings& findings) = 0;
@@ -77,7 +77,8 @@ private:
     bool saveAs();  // true when written
     bool saveTo(const std::string& path);
     bool promptSaveChanges();
-    bool loadInto(const std::filesystem::path& file, std::string* error = nullptr);
+    bool loadInto(const std::filesystem::path& file, FileFault* fault = nullptr);
+    void reportIoError(const FileFault& fault);
     void addToRecentFiles();
 
     Session& session_;

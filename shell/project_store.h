@@ -6,13 +6,14 @@
 #include <string>
 
 #include "core/project.h"
+#include "files/file_fault.h"
 #include "files/project_load.h"
 
 namespace talp {
 
 struct FileResult {
     bool ok = false;
-    std::string error;      // what went wrong, for the I/O error box
+    FileFault fault;        // what went wrong, for the I/O error box
     LoadFindings findings;  // after a load: the coupled files the windows must see to
 };
 

@@ -15,7 +15,7 @@ FileResult RecordProjectStore::load(const std::filesystem::path& file, Project& 
 FileResult RecordProjectStore::save(const std::filesystem::path& file, const Project& project)
 {
     Project written = project;
-    if (const std::optional<std::string> fault = saveProjectFile(file, written)) return FileResult{false, *fault, {}};
+    if (const std::optional<FileFault> fault = saveProjectFile(file, written)) return FileResult{false, *fault, {}};
     return FileResult{true, {}, {}};
 }
 

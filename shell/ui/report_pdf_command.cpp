@@ -38,7 +38,7 @@ bool loadProject(Session& session, ProjectStore& store, const std::vector<std::s
     if (!projectArguments.empty()) {
         const std::string path = commandLineProjectPath(projectArguments);
         const FileResult result = loadFrom(path);
-        if (!result.ok) complain(std::string(kProjectUnreadable.in(language)) + path + " (" + result.error + ")");
+        if (!result.ok) complain(std::string(kProjectUnreadable.in(language)) + path + " (" + result.fault.technical() + ")");
         session.projectPath = path;
         return result.ok;
     }

@@ -209,7 +209,9 @@ TEST(CouplingAcceptance, APathLongerThanTheProjectFileHoldsIsKeptRelativeToThePr
     std::filesystem::create_directories(elsewhere.parent_path());
     const auto failure = saveProjectFile(elsewhere, p);
     ASSERT_TRUE(failure);
-    EXPECT_NE(failure->find("100 characters"), std::string::npos) << *failure;
+    EXPECT_EQ(failure->kind, FileFault::Kind::CouplingPathTooLong);
+    EXPECT_NE(failure->message(Language::German).find("100 Zeichen"), std::string::npos) << *failure;
+    EXPECT_NE(failure->message(Language::English).find("100 characters"), std::string::npos) << *failure;
     EXPECT_FALSE(std::filesystem::exists(elsewhere));
 
     // An unnamed project has no folder to be relative to: the dialog refuses with the limit.

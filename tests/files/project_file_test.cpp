@@ -151,7 +151,7 @@ TEST(ProjectFileReadOnly, AnOldReadOnlyFileIsNotUpgradedAndDoesNotLoad)
     const ProjectFileLoad load = loadProjectFile(file);
     EXPECT_EQ(load.upgrade, UpgradeResult::NotUpgraded);
     EXPECT_FALSE(load.ok);
-    EXPECT_NE(load.fault.find("TALP 0.93"), std::string::npos) << load.fault;
+    EXPECT_NE(load.fault.technical().find("TALP 0.93"), std::string::npos) << load.fault;
     EXPECT_EQ(TempDir::read(file), old);
 }
 
@@ -252,6 +252,27 @@ TEST(ProjectFileSave, SaveThenLoadGivesTheProjectBack)
     EXPECT_EQ(load.upgrade, UpgradeResult::Current);
 }
 
+TEST(ProjectFileSave, FaultsNameTheFileAndTheCauseInBothLanguages)
+{
+    TempDir dir;
+    Project p = sample();
+    const auto missing = dir / "gone" / "haus.tlp";
+    const auto fault = saveProjectFile(missing, p);
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->kind, FileFault::Kind::FolderNotWritable);
+    EXPECT_EQ(fault->message(Language::German), "In diesen Ordner kann nicht geschrieben werden:\n" +
+                                                    (dir / "gone").string() + "\nDer Ordner oder die Datei existiert nicht.");
+    EXPECT_EQ(fault->message(Language::English), "This folder cannot be written to:\n" + (dir / "gone").string() +
+                                                     "\nThe folder or the file does not exist.");
+
+    const ProjectFileLoad load = loadProjectFile(dir / "nowhere.tlp");
+    EXPECT_EQ(load.fault.message(Language::German), "Die Datei kann nicht gelesen werden:\n" + (dir / "nowhere.tlp").string());
+    const auto old = dir.writeBytes("old.tlp", oldFile(sample(), RecordVersion::V092));
+    ::chmod(old.c_str(), 0444);
+    EXPECT_EQ(loadProjectFile(old).fault.message(Language::English),
+              "The file of an older TALP version cannot be upgraded where it lies:\n" + old.string() + " (TALP 0.92)");
+}
+
 TEST(ProjectFileSave, ALinkedProjectIsWrittenThroughItsLink)
 {
     TempDir dir;
@@ -273,7 +294,7 @@ TEST(ProjectFileLoad, ShortAndUnsoundFilesFailWithoutTouchingThem)
     const auto file = dir.writeBytes("short.tlp", shortFile);
     const ProjectFileLoad load = loadProjectFile(file);
     EXPECT_FALSE(load.ok);
-    EXPECT_NE(load.fault.find("shorter"), std::string::npos);
+    EXPECT_NE(load.fault.technical().find("shorter"), std::string::npos);
     EXPECT_EQ(TempDir::read(file), shortFile);
 
     Bytes badLength(good.begin(), good.end());

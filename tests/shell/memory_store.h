@@ -17,13 +17,13 @@ public:
         ++loads;
         loaded.push_back(file.string());
         const auto found = files.find(file.string());
-        if (found == files.end()) return FileResult{false, "cannot read " + file.string(), {}};
+        if (found == files.end()) return FileResult{false, {FileFault::Kind::CannotRead, file, 0, {}}, {}};
         project = found->second;
         return FileResult{true, {}, {}};
     }
     FileResult save(const std::filesystem::path& file, const Project& project) override
     {
-        if (readOnly.count(file.string())) return FileResult{false, "cannot write " + file.string(), {}};
+        if (readOnly.count(file.string())) return FileResult{false, {FileFault::Kind::ReadOnly, file, 0, {}}, {}};
         files[file.string()] = project;
         saved.push_back(file.string());
         return FileResult{true, {}, {}};

@@ -198,6 +198,27 @@ TEST_F(ProjectCommandsTest, AFailedSaveAsKeepsThePreviousPathForTheNextSave)
     EXPECT_TRUE(session.projectPath.empty());
 }
 
+TEST_F(ProjectCommandsTest, FileErrorsAreToldInTheInterfaceLanguage)
+{
+    commands.startUp({});
+    modify();
+    store.readOnly.insert("/home/ro.tlp");
+    frontend.saveAsPaths = {std::string("/home/ro.tlp")};
+    commands.saveAsCommand();
+    ASSERT_EQ(frontend.ioErrors.size(), 1u);
+    EXPECT_EQ(frontend.ioErrors.back(), "Die Datei ist schreibgeschützt:\n/home/ro.tlp");
+
+    session.recentFiles.add("/home/gone.tlp");
+    session.project.modified = false;
+    commands.openRecent(1);
+    ASSERT_EQ(frontend.ioErrors.size(), 2u);
+    EXPECT_EQ(frontend.ioErrors.back(), "Die Datei kann nicht gelesen werden:\n/home/gone.tlp");
+
+    session.languageState.language = Language::English;
+    commands.openRecent(1);
+    EXPECT_EQ(frontend.ioErrors.back(), "The file cannot be read:\n/home/gone.tlp");
+}
+
 TEST_F(ProjectCommandsTest, CloseQueryYesWithACancelledSaveAsKeepsTheProjectOpen)
 {
     commands.startUp({});

@@ -23,8 +23,8 @@ int main(int argc, char* argv[])
     // A new project opens on the region model, so the climate window shows region 4 chosen.
     presets.klimaModell = std::string(talp::kRegionModel);
     for (const char* name : {"sys/TalpPre.tlp", "sys/TalpPre.sav"}) {
-        if (const std::optional<std::string> fault = talp::saveProjectFile(data / name, presets)) {
-            std::cerr << "talp-make-presets: " << (data / name).string() << ": " << *fault << '\n';
+        if (const std::optional<talp::FileFault> fault = talp::saveProjectFile(data / name, presets)) {
+            std::cerr << "talp-make-presets: " << fault->technical() << '\n';
             return 1;
         }
     }

@@ -308,7 +308,7 @@ int main(int argc, char* argv[])
         Project project;
         c.make(project, climate, referenceDir);
         const fs::path projectFile = referenceDir / (std::string(c.name) + ".tlp");
-        if (const auto fault = saveProjectFile(projectFile, project)) fail(projectFile.string() + ": " + *fault);
+        if (const auto fault = saveProjectFile(projectFile, project)) fail(fault->technical());
 
         const reference::OpenedReference opened = reference::openReference(projectFile, installation);
         if (!opened.ok) fail(std::string(c.name) + ": " + opened.fault);

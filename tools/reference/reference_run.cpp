@@ -24,7 +24,7 @@ OpenedReference openReference(const fs::path& projectFile, const Installation& i
     climate.installation = installation;
     ProjectFileLoad load = loadProjectFile(projectFile, {Language::German, &climate});
     if (!load.ok) {
-        out.fault = "cannot open " + projectFile.string() + ": " + load.fault;
+        out.fault = "cannot open " + projectFile.string() + ": " + load.fault.technical();
         return out;
     }
     if (load.findings.climateMessage) {
