@@ -34,16 +34,28 @@ QMessageBox::StandardButton DialogService::message(QWidget* parent, QMessageBox:
 {
     QMessageBox box(icon, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+    applyDialogModality(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 std::optional<QString> DialogService::chooseFile(QFileDialog& dialog)
 {
+    applyDialogModality(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 
-int DialogService::exec(QDialog& dialog) { return dialog.exec(); }
+int DialogService::exec(QDialog& dialog)
+{
+    applyDialogModality(dialog);
+    return dialog.exec();
+}
+
+void applyDialogModality(QWidget& dialog)
+{
+    // Without a window to belong to, a dialog keeps blocking the whole program.
+    if (dialog.parentWidget()) dialog.setWindowModality(Qt::WindowModal);
+}
 
 DialogService& dialogs() { return current ? *current : realDialogs(); }
 

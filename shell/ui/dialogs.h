@@ -46,6 +46,11 @@ struct FileQuestion {
 std::optional<QString> askOpenFile(QWidget* parent, const FileQuestion& question);
 std::optional<QString> askSaveFile(QWidget* parent, const FileQuestion& question);
 
+// A modal dialog blocks the windows it belongs to (the main window and its children), not
+// the help window beside them: help asked for from a dialog stays usable while the dialog
+// waits for its answer. The service applies it to every dialog it shows.
+void applyDialogModality(QWidget& dialog);
+
 // The service of this program run.
 DialogService& dialogs();
 // Puts `service` in place of the current one (tests); returns the one it replaced.

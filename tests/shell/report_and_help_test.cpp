@@ -25,6 +25,7 @@
 #include "shell/help_file.h"
 #include "shell/report/report_calculation.h"
 #include "shell/help_contexts.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/report_commands.h"
@@ -87,6 +88,7 @@ private slots:
     void f1OnEveryListedControlAndWindowOpensItsTopic();
     void contentsAndRepeatedRequestsTurnTheHelpWindow();
     void aMissingHelpFileIsReportedWithItsPath();
+    void theHelpWindowStaysUsableBesideTheModalDialogThatAskedForIt();
 };
 
 void ReportAndHelpTest::onePipeReportHasNoSpacingAndAHopelessPaybackPrintsDashes()
@@ -366,6 +368,38 @@ void ReportAndHelpTest::aMissingHelpFileIsReportedWithItsPath()
     QCOMPARE(dialogs.texts().first(), QStringLiteral("Hilfe-Datei nicht gefunden\n/nowhere/sys/talp_d.html"));
     QVERIFY(!context.help().window());
     QCOMPARE(context.help().lastContext(), 701);
+}
+
+void ReportAndHelpTest::theHelpWindowStaysUsableBesideTheModalDialogThatAskedForIt()
+{
+    Session session(installation());
+    ShellContext context(session);
+    context.help().attach(QString::fromStdString(helpFilePath(session.installation, Language::German).string()),
+                          Language::German);
+    QWidget main;
+    main.resize(400, 300);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    // A key pressed in the help window scrolls it, unless a modal dialog blocks the window.
+    const auto helpAnswersKeys = [&] {
+        context.showHelp(100);
+        HelpWindow* help = context.help().window();
+        QScrollBar* bar = help->browser()->verticalScrollBar();
+        bar->setValue(0);
+        help->browser()->setFocus();
+        // Through the window system, where a blocked window's input is dropped.
+        QTest::keyClick(help->windowHandle(), Qt::Key_PageDown);
+        return bar->value() > 0;
+    };
+    for (const bool asTheProgramShowsIt : {false, true}) {
+        QDialog asking(&main);
+        asking.setWindowModality(Qt::ApplicationModal);
+        if (asTheProgramShowsIt) applyDialogModality(asking);
+        asking.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&asking));
+        QCOMPARE(helpAnswersKeys(), asTheProgramShowsIt);
+        asking.hide();
+    }
 }
 
 QTEST_MAIN(ReportAndHelpTest)
