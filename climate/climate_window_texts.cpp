@@ -4,12 +4,14 @@
 
 namespace talp {
 
-std::string climateFileLabel(const CouplingRecord& file, Language language)
+std::string climateFileLabel(const CouplingRecord& file, Language language, const std::string& location)
 {
     // A project written on Windows names its file with backslashes.
     const std::size_t folderEnd = file.fileName.find_last_of("/\\");
     const std::string name = folderEnd == std::string::npos ? file.fileName : file.fileName.substr(folderEnd + 1);
-    return std::string(klima_text::kKlimadatei.in(language)) + " " + name;
+    std::string label = std::string(klima_text::kKlimadatei.in(language)) + " " + name;
+    if (!location.empty()) label += " \u2013 " + location;
+    return label;
 }
 
 std::string peakDayLabel(int peakDay, Language language)

@@ -17,8 +17,9 @@ inline constexpr Text kSinusspitze{" Sinusspitze: ", " Peak: "};
 inline constexpr Text kTag{". Tag ", ". day "};
 }  // namespace klima_text
 
-// LabelKlimadatei: "Klimadatei: " and the file's name without its folder.
-std::string climateFileLabel(const CouplingRecord& file, Language language);
+// LabelKlimadatei: "Klimadatei: " and the file's name without its folder, then the site of
+// an imported weather file when it names one ("Klimadatei: kassel.met – Kassel, 51.3° N").
+std::string climateFileLabel(const CouplingRecord& file, Language language, const std::string& location = {});
 
 // LabelTag for the scroll bar at day `peakDay` of the year: " Sinusspitze: 201. Tag ".
 std::string peakDayLabel(int peakDay, Language language);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/moist_air.h"
+#include "core/numeric.h"
 
 namespace talp {
 
@@ -39,6 +40,20 @@ CondensationEstimate estimateCondensation(const SimulationResults& r, const std:
             estimate.maxKilogramsPerHour = std::max(estimate.maxKilogramsPerHour, water);
         }
     return estimate;
+}
+
+std::string condensationLabel(const CondensationOfRun& run, Language language)
+{
+    constexpr Text kCondensate{"Kondensat: ", "Condensate: "};
+    constexpr Text kAtMost{", höchstens ", ", at most "};
+    constexpr Text kAssumed{" (bei 80 % rel. Feuchte)", " (at 80 % rel. humidity)"};
+    constexpr Text kMeasured{" (Feuchte der Wetterdatei)", " (humidity of the weather file)"};
+    const std::string head(kCondensate.in(language));
+    if (!run.estimate) return head + "\u2013 (" + run.humidity.text(language) + ")";
+    const CondensationEstimate& e = *run.estimate;
+    return head + formatFixed(e.kilograms, 1) + " kg/a in " + std::to_string(e.hours) + " h" +
+           std::string(kAtMost.in(language)) + formatFixed(e.maxKilogramsPerHour, 2) + " kg/h" +
+           std::string((run.humidity.status == HumidityYear::Status::Read ? kMeasured : kAssumed).in(language));
 }
 
 CondensationOfRun condensationOfRun(const Project& project, const SimulationResults& results,

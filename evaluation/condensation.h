@@ -7,6 +7,7 @@
 // pipe than at its end.
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/installation.h"
@@ -42,5 +43,9 @@ struct CondensationOfRun {
 };
 CondensationOfRun condensationOfRun(const Project& project, const SimulationResults& results,
                                     const Installation* installation);
+
+// The annual window's line: "Kondensat: 12.3 kg/a in 45 h, höchstens 0.85 kg/h (bei 80 % rel.
+// Feuchte)", with where the humidity came from; or why there is no estimate.
+std::string condensationLabel(const CondensationOfRun& run, Language language);
 
 }  // namespace talp

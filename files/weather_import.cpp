@@ -1,6 +1,7 @@
 #include "files/weather_import.h"
 
 #include <system_error>
+#include <unistd.h>
 #include <vector>
 
 #include "core/numeric.h"
@@ -87,6 +88,15 @@ WeatherImport importWeatherFile(const fs::path& source, const fs::path& climateF
         imported.humidityFile = humidityFile;
     }
     return {std::move(imported), {}};
+}
+
+fs::path importedClimatePath(const fs::path& source, const fs::path& projectFolder, const Installation& installation)
+{
+    const fs::path name = source.filename().replace_extension(".met");
+    std::error_code ec;
+    if (!projectFolder.empty() && fs::is_directory(projectFolder, ec) && ::access(projectFolder.c_str(), W_OK) == 0)
+        return projectFolder / name;
+    return installation.writable("weather/" + name.string());
 }
 
 std::optional<ImportedClimateHeader> importedClimateHeader(const fs::path& climateFile)

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "core/installation.h"
 #include "files/coupling_acceptance.h"
 #include "files/weather_file.h"
 
@@ -36,6 +37,13 @@ struct WeatherImport {
 // beside it. A humidity file left there by an earlier import is removed when the new
 // weather has no humidity, so that it cannot stand for the wrong weather.
 WeatherImport importWeatherFile(const std::filesystem::path& source, const std::filesystem::path& climateFile);
+
+// Where the coupling dialog puts an imported weather file: beside the project file when the
+// project has one in a folder the planner may write to (project and weather stay together),
+// else in the user's data folder under "weather/". The name is the weather file's with
+// ".met".
+std::filesystem::path importedClimatePath(const std::filesystem::path& source, const std::filesystem::path& projectFolder,
+                                          const Installation& installation);
 
 // What the header of a climate file made by the import says; none for other files.
 struct ImportedClimateHeader {

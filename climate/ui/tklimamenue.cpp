@@ -27,7 +27,9 @@
 #include "climate/ui/map_image.h"
 #include "climate/ui/tplzsuchedlg.h"
 #include "core/numeric.h"
+#include "files/hourly_file.h"
 #include "files/ui/tdlgsimulation.h"
+#include "files/weather_import.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
@@ -74,6 +76,14 @@ QComboBox* listBox(const char* name, QWidget* parent)
     auto* box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
     return box;
+}
+
+// The site named in the header of a climate file made from a weather file, else nothing.
+std::string importedSiteOf(const CouplingRecord& file, const Installation& installation)
+{
+    if (!file.valid) return {};
+    const std::optional<ImportedClimateHeader> header = importedClimateHeader(locateHourlyFile(file.fileName, &installation));
+    return header ? header->location : std::string();
 }
 
 }  // namespace
@@ -364,7 +374,8 @@ void Tklimamenue::showModel()
     SimButton->setVisible(state.fileButton);
     SimButton->setEnabled(state.fileButton);
     LabelKlimadatei->setVisible(fileModel);
-    LabelKlimadatei->setText(qt(climateFileLabel(p.climateCoupling, language())));
+    const std::string site = fileModel ? importedSiteOf(p.climateCoupling, context().session().installation) : std::string();
+    LabelKlimadatei->setText(qt(climateFileLabel(p.climateCoupling, language(), site)));
     LabelKlimadatei->setToolTip(qt(p.climateCoupling.fileName));
 
     regionGroup_->setVisible(!stationModel);

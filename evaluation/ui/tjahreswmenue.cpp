@@ -1,14 +1,10 @@
 #include "evaluation/ui/tjahreswmenue.h"
 
-#include "evaluation/ui/period_warning.h"
-#include "shell/ui/dialogs.h"
-
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -18,12 +14,15 @@
 #include "core/hvac.h"
 #include "evaluation/annual_export.h"
 #include "evaluation/chart_curves.h"
+#include "evaluation/condensation.h"
 #include "evaluation/evaluation_labels.h"
 #include "evaluation/hour_selection.h"
 #include "evaluation/ui/activation.h"
 #include "evaluation/ui/chart_points.h"
+#include "evaluation/ui/period_warning.h"
 #include "evaluation/ui/topic_lookup.h"
 #include "evaluation/ui/ttageswmenue.h"
+#include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
 namespace talp {
@@ -109,6 +108,12 @@ Tjahreswmenue::Tjahreswmenue(ShellContext& context, QWidget* parent) : TopicWind
     LabelLebensdauer = new QLabel(this);
     LabelLebensdauer->setObjectName(QStringLiteral("LabelLebensdauer"));
     costLines->addWidget(LabelLebensdauer);
+    // The water a summer's cooling leaves in the pipes: an estimate beside the figures of
+    // the heat model.
+    LabelKondensat = new QLabel(this);
+    LabelKondensat->setObjectName(QStringLiteral("LabelKondensat"));
+    LabelKondensat->setWordWrap(true);
+    figureLines->addWidget(LabelKondensat);
 
     diagram_ = new QGroupBox(this);
     temperatur = new QRadioButton(diagram_);
@@ -230,6 +235,7 @@ void Tjahreswmenue::showFigures()
     // The lifetime is shown whether or not the cost window is open: it is the horizon the
     // payback and the annuity refer to.
     LabelLebensdauer->setText(qt(lifetimeLabel(project().get(Param::lebensdauer), language())));
+    LabelKondensat->setText(qt(condensationLabel(condensationOfRun(project(), *s.results, &s.installation), language())));
 }
 
 void Tjahreswmenue::drawChart(bool whole)

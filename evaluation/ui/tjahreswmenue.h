@@ -38,6 +38,7 @@ public:
     bool resultsValid() const { return resultsValid_; }
     bool closing() const { return closing_; }
     QLabel* label(const char* name) const;
+    QLabel* LabelKondensat = nullptr;
 
     XyChart* xyGraph1 = nullptr;
     QRadioButton* temperatur = nullptr;

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "files/hourly_format.h"
+#include "files/weather_import.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/qt_text.h"
 
@@ -31,6 +32,10 @@ constexpr Text kOk{"OK", "OK"};
 constexpr Text kCancel{"Abbrechen", "Cancel"};
 constexpr Text kHelp{"Hilfe", "Help"};
 constexpr Text kAllFiles{"Alle Dateien (*)", "All files (*)"};
+constexpr Text kWetterImport{"Wetterdatei importieren ...", "Import weather file ..."};
+constexpr Text kWeatherFilter{"Wetterdateien: Testreferenzjahre, EPW (*.dat *.txt *.try *.epw);;Alle Dateien (*)",
+                              "Weather files: test reference years, EPW (*.dat *.txt *.try *.epw);;All files (*)"};
+constexpr Text kWeatherDialogTitle{"Wetterdatei importieren", "Import weather file"};
 
 // The texts that differ between the two kinds of file.
 struct KindTexts {
@@ -87,6 +92,13 @@ TDlgSimulation::TDlgSimulation(ShellContext& context, CouplingKind kind, QWidget
     file->addWidget(LabelDatei, 0, 0, 1, 3);
     file->addWidget(EditDateiname, 1, 0, 1, 2);
     file->addWidget(DateiOeffnen, 1, 2);
+    // Test reference years and EPW files are converted into a climate file of the
+    // installation's layout, so that the coupling and the project file stay as they are.
+    WetterImport = new QPushButton(fileGroup);
+    WetterImport->setObjectName(QStringLiteral("WetterImport"));
+    WetterImport->setAutoDefault(false);
+    WetterImport->setVisible(kind == CouplingKind::Climate);
+    file->addWidget(WetterImport, 3, 0, 1, 3, Qt::AlignLeft);
     file->addWidget(LabelZeilen, 2, 0);
     file->addWidget(AnzahlZeilen, 2, 1, Qt::AlignLeft);
     file->setColumnStretch(1, 1);
@@ -141,6 +153,7 @@ TDlgSimulation::TDlgSimulation(ShellContext& context, CouplingKind kind, QWidget
     });
 
     connect(DateiOeffnen, &QPushButton::clicked, this, &TDlgSimulation::DateiOeffnenClick);
+    connect(WetterImport, &QPushButton::clicked, this, &TDlgSimulation::WetterImportClick);
     connect(OKBtn, &QPushButton::clicked, this, [this] {
         confirmedByTimer_ = false;
         OKBtnClick();
@@ -165,6 +178,7 @@ void TDlgSimulation::applyLanguage()
     fileGroup->setTitle(qt(texts.group, l));
     LabelDatei->setText(qt(texts.fileLabel, l));
     DateiOeffnen->setText(qt(kDateiAuswaehlen, l));
+    WetterImport->setText(qt(kWetterImport, l));
     LabelZeilen->setText(qt(kZeilen, l));
     formatGroup->setTitle(qt(kFormatGroup, l));
     for (std::size_t i = 0; i < LabelFormat.size(); ++i) {
@@ -222,6 +236,29 @@ void TDlgSimulation::DateiOeffnenClick()
                            current == QLatin1String("keine") ? QString() : current, qt(kAllFiles, context_.language()),
                            QString(), QStringLiteral("OpenDialog")});
     EditDateiname->setText(chosen.value_or(QStringLiteral("keine")));
+}
+
+void TDlgSimulation::WetterImportClick()
+{
+    const Language l = context_.language();
+    const std::optional<QString> source =
+        askOpenFile(this, {qt(kWeatherDialogTitle, l), QString(), qt(kWeatherFilter, l), QString(), QStringLiteral("WeatherDialog")});
+    if (!source) return;
+    const Session& session = context_.session();
+    const std::filesystem::path target = importedClimatePath(
+        std::filesystem::path(utf8(*source)), std::filesystem::path(session.projectPath).parent_path(), session.installation);
+    const WeatherImport imported = importWeatherFile(std::filesystem::path(utf8(*source)), target);
+    if (!imported.ok()) {
+        warn(qt(imported.error.text(l)));
+        return;
+    }
+    const CouplingChoice& choice = imported.imported->coupling;
+    EditDateiname->setText(qt(choice.fileName));
+    AnzahlZeilen->setValue(choice.headerLines);
+    FormatString->setText(qt(choice.format));
+    // The converted year is checked as every climate file is: OK takes it when it passes.
+    confirmedByTimer_ = false;
+    OKBtnClick();
 }
 
 bool TDlgSimulation::eventFilter(QObject* watched, QEvent* event)

@@ -50,6 +50,7 @@ public:
     QLabel* LabelDatei = nullptr;
     QLineEdit* EditDateiname = nullptr;
     QPushButton* DateiOeffnen = nullptr;
+    QPushButton* WetterImport = nullptr;  // "Wetterdatei importieren ...", climate files only
     QLabel* LabelZeilen = nullptr;
     QSpinBox* AnzahlZeilen = nullptr;
     std::array<QLabel*, 3> LabelFormat{};  // one line per quantity the file may hold
@@ -67,6 +68,8 @@ private:
     // The file, header lines and format of the coupling the dialog edits.
     void showStoredChoice();
     void DateiOeffnenClick();
+    // A test reference year or an EPW file, converted and checked.
+    void WetterImportClick();
     void FormatStringExit();
     void reportSyntaxError();
     void warn(const QString& text);

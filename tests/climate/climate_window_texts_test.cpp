@@ -13,6 +13,9 @@ TEST(ClimateWindowTexts, FileLabelNamesTheFileWithoutItsFolder)
     EXPECT_EQ(climateFileLabel(file, Language::English), "Climate file: TRY04.dat");
     file.fileName = "keine";
     EXPECT_EQ(climateFileLabel(file, Language::German), "Klimadatei: keine");
+    file.fileName = "/home/planer/wetter/kassel.met";
+    EXPECT_EQ(climateFileLabel(file, Language::English, "Kassel, 51.31° N 9.49° E"),
+              "Climate file: kassel.met \u2013 Kassel, 51.31° N 9.49° E");
 }
 
 TEST(ClimateWindowTexts, PeakDayLabelKeepsItsBlanks)

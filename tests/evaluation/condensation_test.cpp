@@ -7,6 +7,7 @@
 
 #include "core/calculation_run.h"
 #include "core/moist_air.h"
+#include "core/numeric.h"
 #include "evaluation/condensation.h"
 #include "files/coupling_acceptance.h"
 #include "files/weather_import.h"
@@ -158,6 +159,14 @@ TEST(Condensation, TheHumidityFileBesideTheCoupledClimateFileIsUsed)
     const CondensationOfRun refused = condensationOfRun(project, year, nullptr);
     EXPECT_FALSE(refused.estimate);
     EXPECT_EQ(refused.humidity.text(Language::German), "Fehler in der Feuchtedatei, Zeile 5");
+
+    // The annual window's line says where the humidity came from, or why there is no figure.
+    EXPECT_EQ(condensationLabel(refused, Language::English), "Condensate: \u2013 (" + refused.humidity.text(Language::English) + ")");
+    const std::string measured = condensationLabel(run, Language::German);
+    EXPECT_EQ(measured.rfind("Kondensat: " + formatFixed(run.estimate->kilograms, 1) + " kg/a in " +
+                                 std::to_string(run.estimate->hours) + " h, höchstens ", 0), 0u) << measured;
+    EXPECT_NE(measured.find("(Feuchte der Wetterdatei)"), std::string::npos);
+    EXPECT_NE(condensationLabel(assumed, Language::English).find("(at 80 % rel. humidity)"), std::string::npos);
 }
 
 }  // namespace
