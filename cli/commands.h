@@ -43,6 +43,7 @@ CommandAction paramsCommand(CLI::App& command);        // params_command.cpp
 CommandAction plzCommand(CLI::App& command);           // plz_command.cpp
 CommandAction stationsCommand(CLI::App& command);      // stations_command.cpp
 CommandAction optimiseCommand(CLI::App& command);      // optimise_command.cpp
+CommandAction optimiseMergeCommand(CLI::App& command); // optimise_merge_command.cpp
 CommandAction exportAnnualCommand(CLI::App& command);  // export_annual_command.cpp
 CommandAction exportDailyCommand(CLI::App& command);   // export_daily_command.cpp
 CommandAction dumpCommand(CLI::App& command);          // dump_command.cpp

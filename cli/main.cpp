@@ -28,6 +28,7 @@ constexpr std::array kCommands{
     Command{"export-annual", "the annual evaluation of a full year as the files OUT.tpj and OUT.tps", exportAnnualCommand},
     Command{"export-daily", "the daily evaluation of one hour as the file OUT.tpt", exportDailyCommand},
     Command{"optimise", "the geometry optimisation, with a JSON summary at the end", optimiseCommand},
+    Command{"optimise-merge", "the shard folders of one exhaustive search merged into one", optimiseMergeCommand},
     Command{"help", "the overview of the commands, or the usage of one", helpCommand},
 };
 

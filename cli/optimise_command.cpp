@@ -1,5 +1,7 @@
 // talp-cli optimise: the geometry optimisation without a window. Progress on a terminal,
 // a JSON summary at the end; Ctrl+C stops between two combinations and keeps every record.
+// The exhaustive search can be split into shards for several machines, and the Pareto
+// front of the records written as a CSV file.
 
 #include <chrono>
 #include <csignal>
@@ -14,7 +16,9 @@
 #include "cli/commands.h"
 #include "cli/project_source.h"
 #include "core/numeric.h"
+#include "evaluation/front_csv.h"
 #include "evaluation/optimisation_search.h"
+#include "evaluation/trade_off.h"
 
 namespace talp::cli {
 
@@ -132,6 +136,37 @@ private:
     std::chrono::steady_clock::time_point last_{};
 };
 
+// "K/N", the K-th of N shards.
+Shard parseShard(const std::string& text)
+{
+    const std::size_t slash = text.find('/');
+    if (slash == std::string::npos) throw UsageError{"--shard: '" + text + "' is no K/N"};
+    Shard shard;
+    shard.count = wholeNumber(text.substr(slash + 1), 1, 1000000, "--shard: N");
+    shard.index = wholeNumber(text.substr(0, slash), 1, shard.count, "--shard: K");
+    return shard;
+}
+
+long double parseVelocity(const std::string& text)
+{
+    long double velocity = 0;
+    if (!parseNumber(text, velocity) || !(velocity > 0) || velocity > 1000)
+        throw UsageError{"--max-velocity: '" + text + "' is no air velocity in m/s above 0"};
+    return roundedAirVelocityLimit(velocity);
+}
+
+// The Pareto front of the record files, costed again and written as CSV.
+ordered_json writePareto(const Project& project, const OptimisationSearch& search, const std::string& file,
+                         FrontView view, Language language)
+{
+    const auto records = readCombinationRecords(search.paths().economic);
+    const auto costing = CombinationCosting::prepare(project, search.settings().openHourlyFile);
+    if (!records || !costing) throw CommandFailure{std::string(kOptimisationReadError.de)};
+    const TradeOff tradeOff = tradeOffOf(project, search.settings().options, *records, *costing);
+    if (!writeFrontCsv(file, tradeOff, view, language)) throw CommandFailure{std::string(kOptimisationFileError.de)};
+    return {{"file", file}, {"points", tradeOff.front(view).size()}};
+}
+
 // The optimisation as its command line asks for it.
 struct OptimiseLine {
     ProjectArguments project;
@@ -142,14 +177,26 @@ struct OptimiseLine {
     int threads = 0;                         // 0: one per core
     int maxCombinations = 0;                 // 0: no limit
     bool continued = false;
+    bool exhaustive = false;
+    std::string shard;        // "K/N"
+    std::string maxVelocity;  // m/s
+    std::string pareto;       // the front's CSV file
+    std::string paretoBy = "rate";
+    std::string language = "de";
 };
 
 void optimise(const OptimiseLine& line)
 {
     const Project project = projectOf(line.project);
 
+    if (!line.exhaustive && !(line.shard.empty() && line.maxVelocity.empty()))
+        throw UsageError{(line.shard.empty() ? "--max-velocity" : "--shard") + std::string(" needs --exhaustive")};
     OptimisationSettings settings;
     if (!line.ranges.empty()) settings.options = parseRanges(line.ranges);
+    settings.options.exhaustive = line.exhaustive;
+    if (!line.maxVelocity.empty()) settings.options.maxAirVelocity = parseVelocity(line.maxVelocity);
+    if (!line.shard.empty()) settings.shard = parseShard(line.shard);
+    settings.language = line.language == "en" ? Language::English : Language::German;
     settings.directory = line.directory.empty() ? cliInstallation().writableDir : std::filesystem::path(line.directory);
     const std::time_t now = std::time(nullptr);
     settings.seed = static_cast<std::uint64_t>(*line.seedGiven ? line.seed : now);
@@ -184,18 +231,24 @@ void optimise(const OptimiseLine& line)
     if (end == SearchEnd::AllDone) std::cerr << kAllCombinationsDone.de << "\n";
     if (!c.hasEconomic()) std::cerr << kNoEconomicCombination.de << "\n";
 
-    const ordered_json summary = {{"end", endName(end)},
-                                  {"evaluated", c.evaluated},
-                                  {"economic", c.economic},
-                                  {"total", c.total},
-                                  {"allDone", c.allDone},
-                                  {"seed", settings.seed},
-                                  {"bestEnergy", recordJson(search, c.bestEnergyRecord)},
-                                  {"bestRate", recordJson(search, c.bestRateRecord)},
-                                  {"files",
-                                   {{"OptFile", search.paths().economic.string()},
-                                    {"OptKomb", search.paths().evaluated.string()},
-                                    {"log", search.paths().log.string()}}}};
+    ordered_json summary = {{"end", endName(end)},
+                            {"mode", line.exhaustive ? "exhaustive" : "random"},
+                            {"evaluated", c.evaluated},
+                            {"economic", c.economic},
+                            {"skipped", c.skipped},
+                            {"total", c.total},
+                            {"allDone", c.allDone}};
+    if (line.exhaustive) summary["shard"] = std::to_string(settings.shard.index) + "/" + std::to_string(settings.shard.count);
+    else summary["seed"] = settings.seed;
+    summary["bestEnergy"] = recordJson(search, c.bestEnergyRecord);
+    summary["bestRate"] = recordJson(search, c.bestRateRecord);
+    summary["files"] = {{"OptFile", search.paths().economic.string()},
+                        {"OptKomb", search.paths().evaluated.string()},
+                        {"log", search.paths().log.string()}};
+    if (!line.pareto.empty())
+        summary["pareto"] = writePareto(project, search, line.pareto,
+                                        line.paretoBy == "investment" ? FrontView::InvestmentAndEnergy : FrontView::RateAndEnergy,
+                                        settings.language);
     std::cout << summary.dump(2) << "\n";
 }
 
@@ -223,6 +276,25 @@ CommandAction optimiseCommand(CLI::App& command)
                     "rohranzahl=1..4,rohrdurchmesser=100..500,fan=before (default: the whole catalogue)")
         ->type_name("LIST");
     command.add_flag("--continue", line->continued, "go on with the search in the folder instead of starting anew");
+    command.add_flag("--exhaustive", line->exhaustive,
+                     "every combination of the ranges once, in a fixed order, instead of random draws; --continue goes "
+                     "on where it stopped when given the same --ranges, --max-velocity and --shard");
+    command.add_option("--shard", line->shard,
+                       "with --exhaustive: walk the K-th of N disjoint parts of the order (optimise-merge joins them)")
+        ->type_name("K/N");
+    command.add_option("--max-velocity", line->maxVelocity,
+                       "with --exhaustive: leave combinations with air faster than V m/s out (logged as skipped)")
+        ->type_name("V");
+    command.add_option("--pareto", line->pareto,
+                       "write the Pareto front of the records as CSV (';' and decimal comma in German, ',' and '.' in English)")
+        ->type_name("FRONT.csv");
+    command.add_option("--pareto-by", line->paretoBy,
+                       "the front of rate (internal rate of return against energy, the default) or of investment")
+        ->type_name("KIND")
+        ->check(CLI::IsMember({"rate", "investment"}).description(""));
+    command.add_option("--lang", line->language, "the language of the log and the front's file: de (the default) or en")
+        ->type_name("de|en")
+        ->check(CLI::IsMember({"de", "en"}).description(""));
     return [line] {
         optimise(*line);
         return 0;

@@ -240,6 +240,18 @@ void keepFinite(EconomicsResults& r)
 
 }  // namespace
 
+long double investmentFor(const Project& p, const CostedGeometry& geo)
+{
+    // The pipe price per metre scales with the square of the diameter, and each pipe has
+    // its own trench, as deep as the pipe's bottom and 0.5 m wider than it.
+    const long double N = geo.pipeCount, L = geo.lengthM, radius = geo.radiusMm, diameter = 2.0L * radius;
+    const long double diameterFactor = Potenz(diameter / p.get(Param::rohrdurchmesser), 2.0L);
+    const long double pipes = diameterFactor * p.get(Param::rohrpreis) * N * L;
+    const long double trenches =
+        p.get(Param::grabungspreis) * N * L * (geo.depthM + radius / 1000.0L) * (diameter + 500.0L) / 1000.0L;
+    return pipes + trenches + p.get(Param::fest_inv);
+}
+
 EconomicsOutcome KostenRechnung(const Project& p, const CostedGeometry& geo, const RunTotals& totals,
                                 const HourlyFileOpener& openHourlyFile, EconomicsResults& r)
 {
@@ -250,14 +262,7 @@ EconomicsOutcome KostenRechnung(const Project& p, const CostedGeometry& geo, con
     a.e = p.get(Param::einflation) / 100.0L;
     a.n = p.get(Param::lebensdauer);
 
-    // Investment: the pipe price per metre scales with the square of the diameter, and
-    // each pipe has its own trench, as deep as the pipe's bottom and 0.5 m wider than it.
-    const long double N = geo.pipeCount, L = geo.lengthM, radius = geo.radiusMm, diameter = 2.0L * radius;
-    const long double diameterFactor = Potenz(diameter / p.get(Param::rohrdurchmesser), 2.0L);
-    const long double pipes = diameterFactor * p.get(Param::rohrpreis) * N * L;
-    const long double trenches =
-        p.get(Param::grabungspreis) * N * L * (geo.depthM + radius / 1000.0L) * (diameter + 500.0L) / 1000.0L;
-    a.I = r.Investition = pipes + trenches + p.get(Param::fest_inv);
+    a.I = r.Investition = investmentFor(p, geo);
 
     long double fanCost = 0;
     if (!fanElectricityCost(p, geo, totals, openHourlyFile, fanCost))

@@ -77,6 +77,10 @@ struct EconomicsOutcome {
 
 inline constexpr Text kVentilationFileUnreadable{"Fehler beim Lesen der Datei.", "Error reading file!"};
 
+// The investment in € for the geometry: pipes, trenches and the fixed investment. It needs
+// no simulation, so the optimisation can price every combination it has recorded.
+long double investmentFor(const Project& project, const CostedGeometry& geometry);
+
 // KostenRechnung: costs the geometry with the project's cost inputs and the run's totals.
 // The building file is read through `openHourlyFile` when its fan power or air flow
 // drives the fan's electricity. Returns whether an internal rate of return was found.

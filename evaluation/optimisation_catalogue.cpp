@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/air_velocity.h"
 #include "core/numeric.h"
 
 namespace talp {
@@ -64,7 +65,9 @@ Combination startingCombination(const Project& p)
 
 bool inRange(const OptimisationOptions& o, const Combination& c)
 {
-    return o.inRange(CatalogueParam::PipeCount, c.pipeCount) && o.inRange(CatalogueParam::Length, c.length) &&
+    // A fan on the other side is another combination, one the search never draws.
+    const bool fanInRange = o.fan == FanPosition::Either || c.fanBefore == (o.fan == FanPosition::Before);
+    return fanInRange && o.inRange(CatalogueParam::PipeCount, c.pipeCount) && o.inRange(CatalogueParam::Length, c.length) &&
            o.inRange(CatalogueParam::Diameter, c.diameter) && o.inRange(CatalogueParam::Depth, c.depth) &&
            (c.pipeCount < 2 || o.inRange(CatalogueParam::Spacing, c.spacing));
 }
@@ -80,6 +83,13 @@ long long totalCombinations(const OptimisationOptions& o, const Combination& sta
     if (o.fan == FanPosition::Either) total *= 2;
     if (!inRange(o, start)) total += 1;
     return total;
+}
+
+long double roundedAirVelocityLimit(long double metresPerSecond) { return RundeStellen(2, metresPerSecond); }
+
+bool aboveAirVelocityLimit(const OptimisationOptions& o, const Combination& c, long double airFlow)
+{
+    return o.exhaustive && o.maxAirVelocity && airVelocity(airFlow, c.pipeCount, c.diameter) > *o.maxAirVelocity;
 }
 
 bool rejectedByGeometry(const Combination& c, long double groundwaterDepth)

@@ -30,6 +30,10 @@ struct IndexRange {
 struct OptimisationOptions {
     std::array<IndexRange, kCatalogueParams> ranges = defaultRanges();
     FanPosition fan = FanPosition::Either;
+    // Every combination once, in a fixed order, instead of random draws.
+    bool exhaustive = false;
+    // The exhaustive search leaves combinations with faster air out (m/s, to 0.01 m/s).
+    std::optional<long double> maxAirVelocity;
 
     IndexRange& range(CatalogueParam p) { return ranges[static_cast<std::size_t>(p)]; }
     const IndexRange& range(CatalogueParam p) const { return ranges[static_cast<std::size_t>(p)]; }
@@ -58,12 +62,20 @@ struct Combination {
 // The pipe form's geometry as the search's starting combination.
 Combination startingCombination(const Project& project);
 // Its pipe count, length, diameter and depth (and spacing, for 2 or more pipes) are
-// catalogue values within the ranges.
+// catalogue values within the ranges, and its fan position is one the ranges allow.
 bool inRange(const OptimisationOptions& options, const Combination& combination);
 
 // D × L × d × (1 if one pipe is in range) + P2 × D × L × d × S, doubled for either fan
 // position, plus 1 when the starting combination is not in range.
 long long totalCombinations(const OptimisationOptions& options, const Combination& start);
+
+// The air velocity limit is given to a hundredth of a metre per second, so that a search
+// continued with the limit it was started with recognises it.
+long double roundedAirVelocityLimit(long double metresPerSecond);
+// Above the velocity limit of an exhaustive search at the project's air flow: such a
+// combination is logged as skipped, never simulated and left out of the Pareto front. The
+// random search has no limit.
+bool aboveAirVelocityLimit(const OptimisationOptions& options, const Combination& combination, long double airFlow);
 
 // The combinations the search never simulates: the radius reaches the depth, or the pipe
 // bottom lies in the groundwater.

@@ -8,7 +8,8 @@ namespace fs = std::filesystem;
 
 OptimisationPaths OptimisationPaths::in(const fs::path& directory)
 {
-    return {directory / "sys" / "OptFile.dat", directory / "sys" / "OptKomb.dat", directory / "Optimum.log"};
+    return {directory / "sys" / "OptFile.dat", directory / "sys" / "OptKomb.dat", directory / "Optimum.log",
+            directory / "sys" / "OptStand.txt"};
 }
 
 bool OptimisationFiles::open(const OptimisationPaths& paths, const char* mode)
@@ -20,6 +21,7 @@ bool OptimisationFiles::open(const OptimisationPaths& paths, const char* mode)
     economic_ = std::fopen(paths.economic.c_str(), mode);
     evaluated_ = std::fopen(paths.evaluated.c_str(), mode);
     log_ = std::fopen(paths.log.c_str(), mode[0] == 'w' ? "w" : "a");
+    statePath_ = paths.state;
     if (economic_ && evaluated_ && log_) return true;
     close();
     return false;
@@ -28,6 +30,9 @@ bool OptimisationFiles::open(const OptimisationPaths& paths, const char* mode)
 bool OptimisationFiles::create(const OptimisationPaths& paths, const std::vector<std::string>& logHeader)
 {
     if (!open(paths, "wb")) return false;
+    std::error_code ec;
+    fs::remove(paths.state, ec);
+    if (ec) return false;
     for (const std::string& line : logHeader)
         if (std::fputs((line + "\n").c_str(), log_) < 0) return false;
     return std::fflush(log_) == 0;
@@ -37,7 +42,7 @@ bool OptimisationFiles::openForAppend(const OptimisationPaths& paths) { return o
 
 void OptimisationFiles::close()
 {
-    for (std::FILE** file : {&economic_, &evaluated_, &log_}) {
+    for (std::FILE** file : {&economic_, &evaluated_, &log_, &state_}) {
         if (*file) std::fclose(*file);
         *file = nullptr;
     }
@@ -55,8 +60,19 @@ bool OptimisationFiles::appendEconomic(const CombinationRecord& record) { return
 
 bool OptimisationFiles::appendEvaluated(const CombinationRecord& record, const std::string& logLine)
 {
-    if (!writeRecord(evaluated_, record)) return false;
-    return std::fputs((logLine + "\n").c_str(), log_) >= 0 && std::fflush(log_) == 0;
+    return writeRecord(evaluated_, record) && appendLogLine(logLine);
+}
+
+bool OptimisationFiles::appendLogLine(const std::string& logLine)
+{
+    return log_ && std::fputs((logLine + "\n").c_str(), log_) >= 0 && std::fflush(log_) == 0;
+}
+
+bool OptimisationFiles::writeState(const std::string& text)
+{
+    if (!state_) state_ = std::fopen(statePath_.c_str(), "wb");
+    else if (std::fseek(state_, 0, SEEK_SET) != 0) return false;
+    return state_ && std::fputs(text.c_str(), state_) >= 0 && std::fflush(state_) == 0;
 }
 
 std::optional<std::vector<CombinationRecord>> readCombinationRecords(const fs::path& file)

@@ -50,12 +50,14 @@ std::vector<std::string> optimisationLogHeader(Language language, const std::tm&
     return lines;
 }
 
-std::string optimisationLogLine(long long number, const CombinationRecord& record, long double pipePrice)
+namespace {
+
+// The number field and the geometry's fields, each followed by a space.
+std::string geometryFields(const std::string& number, const Combination& c, long double pipePrice)
 {
-    const Combination& c = record.geometry;
     std::string line;
     const auto field = [&line](const std::string& text) { line += text + " "; };
-    field(formatIntWidth(number, 6));
+    field(number);
     field(formatIntWidth(c.pipeCount, 2));
     field(formatFixedWidth(c.length, 5, 1));
     field(formatFixedWidth(c.diameter, 4, 0));
@@ -63,10 +65,26 @@ std::string optimisationLogLine(long long number, const CombinationRecord& recor
     field(formatFixedWidth(c.spacing, 4, 1));
     field(formatFixedWidth(c.depth, 4, 1));
     field(formatIntWidth(c.fanBefore ? 0 : 1, 1));
-    field(formatFixedWidth(record.energy, 11, 1));
-    if (record.internalRate == kNoInternalRate) line += " ---.- ";
-    else field(formatFixedWidth(record.internalRate, 5, 1));
     return line;
+}
+
+}  // namespace
+
+std::string optimisationLogLine(long long number, const CombinationRecord& record, long double pipePrice)
+{
+    std::string line = geometryFields(formatIntWidth(number, 6), record.geometry, pipePrice);
+    line += formatFixedWidth(record.energy, 11, 1) + " ";
+    if (record.internalRate == kNoInternalRate) line += " ---.- ";
+    else line += formatFixedWidth(record.internalRate, 5, 1) + " ";
+    return line;
+}
+
+std::string optimisationSkippedLine(const Combination& combination, long double pipePrice, long double airVelocity,
+                                    Language language)
+{
+    const Text skipped{"übersprungen, Luftgeschwindigkeit ", "skipped, air velocity "};
+    return geometryFields(std::string(kSkippedMark), combination, pipePrice) + std::string(skipped.in(language)) +
+           formatFixed(airVelocity, 2) + " m/s";
 }
 
 }  // namespace talp

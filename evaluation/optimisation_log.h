@@ -18,4 +18,11 @@ std::vector<std::string> optimisationLogHeader(Language language, const std::tm&
 // combination's diameter. A combination without an internal rate ends in " ---.- ".
 std::string optimisationLogLine(long long number, const CombinationRecord& record, long double pipePrice);
 
+// The line of a combination the exhaustive search skipped for its air velocity: in place of
+// a number the mark "     -", the geometry's fields, then the reason with the velocity.
+// Skipped combinations have no record, so the numbers keep counting the evaluations.
+inline constexpr std::string_view kSkippedMark = "     -";
+std::string optimisationSkippedLine(const Combination& combination, long double pipePrice, long double airVelocity,
+                                    Language language);
+
 }  // namespace talp

@@ -10,9 +10,11 @@
 #include <thread>
 #include <vector>
 
+#include "core/air_velocity.h"
 #include "core/calculation_run.h"
 #include "core/fast_simulation.h"
 #include "core/numeric.h"
+#include "evaluation/exhaustive_order.h"
 #include "evaluation/optimisation_log.h"
 
 namespace talp {
@@ -80,64 +82,101 @@ Combination drawCombination(const OptimisationOptions& o, SearchRandom& random)
     return c;
 }
 
-// Every combination the ranges hold, once each.
-template <typename Visit>
-void forEachCombinationInRange(const OptimisationOptions& o, Visit visit)
+// The combinations of the ranges the geometry rules let through. The rules look at the
+// diameter and the depth alone, so each allowed pair stands for the same number of
+// combinations of the other parameters.
+long long evaluableInRange(const OptimisationOptions& o, long double groundwater)
 {
-    std::vector<bool> fans;
-    if (o.fan != FanPosition::After) fans.push_back(true);
-    if (o.fan != FanPosition::Before) fans.push_back(false);
-    const std::array<long double, 1> singleSpacing{1.0L};
-    for (bool fan : fans)
-        for (long double depth : o.valuesInRange(CatalogueParam::Depth))
-            for (long double length : o.valuesInRange(CatalogueParam::Length))
-                for (long double count : o.valuesInRange(CatalogueParam::PipeCount))
-                    for (long double diameter : o.valuesInRange(CatalogueParam::Diameter)) {
-                        const auto spacings = count >= 2 ? o.valuesInRange(CatalogueParam::Spacing)
-                                                         : std::span<const long double>(singleSpacing);
-                        for (long double spacing : spacings)
-                            visit(Combination{static_cast<int>(count), length, diameter, spacing, depth, fan});
-                    }
+    const auto depths = o.valuesInRange(CatalogueParam::Depth);
+    const auto diameters = o.valuesInRange(CatalogueParam::Diameter);
+    long long allowedPairs = 0;
+    for (long double depth : depths)
+        for (long double diameter : diameters) {
+            Combination c;
+            c.depth = depth;
+            c.diameter = diameter;
+            if (!rejectedByGeometry(c, groundwater)) ++allowedPairs;
+        }
+    const auto pairs = static_cast<long long>(depths.size() * diameters.size());
+    return ExhaustiveOrder(o).size() / pairs * allowedPairs;
 }
 
-RunGeometry candidateGeometry(const Project& p, const Combination& c)
+Combination geometryOf(const CombinationKey& key)
 {
-    RunGeometry g;
-    g.pipeCount = c.pipeCount;
-    g.day = kFullYear;
-    g.fanBefore = c.fanBefore;
-    g.pipeLength = c.length;
-    g.pipeRadiusMm = c.diameter / 2.0L;
-    g.spacing = c.spacing;
-    g.depth = c.depth;
-    g.buildingDistance = p.get(Param::AbsGebaeude);
-    return g;
+    CombinationBytes bytes{};
+    std::copy(key.begin(), key.end(), bytes.begin());
+    return decodeRecord(bytes).geometry;
 }
 
-// The lines of the building file, read once and handed to the costing of every candidate.
-class ReplayedFile : public HourlyReader {
+// One combination on its way through a worker, or one to be logged as skipped.
+struct Candidate {
+    Combination combination;
+    long long position = -1;  // in the exhaustive order
+    bool skipped = false;     // above the velocity limit: logged, never simulated
+    std::atomic<int> hoursDone{0};
+    bool done = false;        // guarded by the search's mutex
+    CostedCombination result;
+};
+
+using KnownTest = std::function<bool(const Combination&)>;
+
+// The random search's candidates: drawn until one passes the rejections, the geometry rules
+// and the duplicate test against every evaluated (and every pending) geometry.
+class RandomDraws {
 public:
-    explicit ReplayedFile(const std::vector<HourlyValues>& lines) : lines_(lines) {}
-    bool readLine(HourlyValues& values) override
+    RandomDraws(const OptimisationOptions& options, std::uint64_t seed, long double groundwater, long long left)
+        : options_(options), random_(seed), groundwater_(groundwater), left_(left)
     {
-        if (next_ >= lines_.size()) return false;
-        values = lines_[next_++];
+    }
+    bool exhausted() const { return left_ == 0; }
+    bool next(Candidate& job, const KnownTest& known)
+    {
+        if (left_ == 0) return false;
+        do job.combination = drawCombination(options_, random_);
+        while (rejectedByGeometry(job.combination, groundwater_) || known(job.combination));
+        --left_;
         return true;
     }
 
 private:
-    const std::vector<HourlyValues>& lines_;
-    std::size_t next_ = 0;
+    const OptimisationOptions& options_;
+    SearchRandom random_;
+    long double groundwater_;
+    long long left_;  // geometries in range neither evaluated nor rejected
 };
 
-// One drawn combination on its way through a worker.
-struct Candidate {
-    Combination combination;
-    std::atomic<int> hoursDone{0};
-    bool done = false;       // guarded by the search's mutex
-    bool simulated = false;  // the simulation and the costing succeeded
-    CombinationRecord record;
-    bool economic = false;
+// The exhaustive search's candidates: the positions of its part of the order from the
+// cursor on, passing silently over the combinations the geometry rules reject and those
+// already recorded.
+class ExhaustiveWalk {
+public:
+    ExhaustiveWalk(const OptimisationOptions& options, const Shard& shard, long long cursor, long double groundwater,
+                   long double airFlow)
+        : options_(options), order_(options), shard_(shard), position_(cursor), groundwater_(groundwater), airFlow_(airFlow)
+    {
+    }
+    bool exhausted() const { return position_ >= order_.size(); }
+    bool next(Candidate& job, const KnownTest& known)
+    {
+        for (; position_ < order_.size(); position_ += shard_.count) {
+            const Combination c = order_.at(position_);
+            if (rejectedByGeometry(c, groundwater_) || known(c)) continue;
+            job.combination = c;
+            job.position = position_;
+            job.skipped = aboveAirVelocityLimit(options_, c, airFlow_);
+            position_ += shard_.count;
+            return true;
+        }
+        return false;
+    }
+
+private:
+    const OptimisationOptions& options_;
+    ExhaustiveOrder order_;
+    Shard shard_;
+    long long position_;
+    long double groundwater_;
+    long double airFlow_;
 };
 
 }  // namespace
@@ -160,11 +199,6 @@ bool countEconomic(SearchCounters& counters, const CombinationRecord& record)
     return newBest;
 }
 
-bool isEconomic(bool rateFound, const EconomicsResults& e)
-{
-    return rateFound && e.InternerZinssatz > 0.0L && e.Amortisationszeit < kPaybackHorizon;
-}
-
 long double pipePriceFor(const Project& p, long double diameter)
 {
     return p.get(Param::rohrpreis) * Potenz(diameter / p.get(Param::rohrdurchmesser), 2.0L);
@@ -177,6 +211,15 @@ std::size_t OptimisationSearch::KeyHash::operator()(const CombinationKey& key) c
     return static_cast<std::size_t>(hash);
 }
 
+long long exhaustiveTotal(const OptimisationOptions& options, const Shard& shard, const Combination& start,
+                          bool startRecorded)
+{
+    const ExhaustiveOrder order(options);
+    const std::optional<long long> position = order.positionOf(start);
+    const bool startInPart = position && shard.contains(*position);
+    return shard.sizeIn(order.size()) + (startRecorded && !startInPart ? 1 : 0);
+}
+
 StartOutcome OptimisationSearch::startNew(const Project& project, const OptimisationSettings& settings)
 {
     settings_ = settings;
@@ -184,12 +227,14 @@ StartOutcome OptimisationSearch::startNew(const Project& project, const Optimisa
     known_.clear();
     hasState_ = false;
     if (auto refusal = groundwaterRefusal(project)) return {false, refusal, std::nullopt, false, {}};
+    const std::string fileError(kOptimisationFileError.in(settings.language));
     if (!files_.create(paths(), optimisationLogHeader(settings.language, settings.calculatedAt)))
-        return {false, std::string(kOptimisationFileError.in(settings.language)), std::nullopt, false, {}};
+        return {false, fileError, std::nullopt, false, {}};
     hasState_ = true;
 
     const Combination start = startingCombination(project);
-    counters_.total = totalCombinations(settings.options, start);
+    counters_.total = exhaustive() ? exhaustiveTotal(settings.options, settings.shard, start, true)
+                                   : totalCombinations(settings.options, start);
     // Only an evaluated start outside the ranges adds itself to the total: a failed start
     // leaves the count at 0, and the combinations in range are all there is to evaluate.
     const long long startOutsideRanges = inRange(settings.options, start) ? 0 : 1;
@@ -205,14 +250,16 @@ StartOutcome OptimisationSearch::startNew(const Project& project, const Optimisa
     };
     CalculationOutcome run = runCalculation(project, results, request);
     if (!run.success) {
-        counters_.total -= startOutsideRanges;
+        counters_.total = exhaustive() ? exhaustiveTotal(settings.options, settings.shard, start, false)
+                                       : counters_.total - startOutsideRanges;
+        if (exhaustive() && !beginWalk(false)) return {false, fileError, std::nullopt, false, {}};
         return {true, std::nullopt, std::nullopt, false, std::move(run.messages)};
     }
 
     const CombinationRecord record{start, results.HeatingEnergy + results.CoolingEnergy, economics.InternerZinssatz};
     const bool economic = isEconomic(rateFound, economics);
-    if (!commit(project, record, economic, {}))
-        return {false, std::string(kOptimisationFileError.in(settings.language)), record, economic, {}};
+    if (!commit(project, record, economic, {}) || (exhaustive() && !beginWalk(true)))
+        return {false, fileError, record, economic, {}};
     return {true, std::nullopt, record, economic, {}};
 }
 
@@ -224,7 +271,7 @@ StartOutcome OptimisationSearch::continueSearch(const Project& project, const Op
     settings_ = settings;
     if (!sameSearch && !readStateFromFiles(project))
         return {false, std::string(kOptimisationReadError.in(settings.language)), std::nullopt, false, {}};
-    if (!files_.openForAppend(paths()))
+    if (!files_.openForAppend(paths()) || (exhaustive() && !resumeWalk(project, sameSearch)))
         return {false, std::string(kOptimisationFileError.in(settings.language)), std::nullopt, false, {}};
     hasState_ = true;
     counters_.allDone = false;
@@ -245,6 +292,34 @@ bool OptimisationSearch::readStateFromFiles(const Project& project)
     return true;
 }
 
+bool OptimisationSearch::beginWalk(bool startRecorded)
+{
+    walk_ = ExhaustiveState{settings_.options, settings_.shard, startRecorded, settings_.shard.first(), 0};
+    counters_.skipped = 0;
+    return files_.writeState(stateText(walk_));
+}
+
+bool OptimisationSearch::resumeWalk(const Project& project, bool sameSearch)
+{
+    // Where this search stopped, when it walks the same order: from memory in the same
+    // program run, else from the state beside the files.
+    const bool walkedInMemory = sameSearch && walk_.options.exhaustive;
+    const std::optional<ExhaustiveState> stored = walkedInMemory ? std::optional(walk_) : readState(paths().state);
+    if (stored && stored->sameWalk(settings_.options, settings_.shard)) {
+        walk_ = *stored;
+        walk_.options = settings_.options;
+        counters_.skipped = walk_.skipped;
+    } else {
+        // Another order (or none before): it is walked from its beginning; what is recorded
+        // already is passed over, not evaluated again.
+        const bool startRecorded = stored && stored->startRecorded;
+        walk_ = ExhaustiveState{settings_.options, settings_.shard, startRecorded, settings_.shard.first(), 0};
+        counters_.skipped = 0;
+    }
+    counters_.total = exhaustiveTotal(settings_.options, settings_.shard, startingCombination(project), walk_.startRecorded);
+    return files_.writeState(stateText(walk_));
+}
+
 bool OptimisationSearch::commit(const Project& project, const CombinationRecord& record, bool economic,
                                 const SearchCallbacks& callbacks)
 {
@@ -261,13 +336,25 @@ bool OptimisationSearch::commit(const Project& project, const CombinationRecord&
     return true;
 }
 
+bool OptimisationSearch::commitSkipped(const Project& project, const Combination& c, const SearchCallbacks& callbacks)
+{
+    const long double velocity = airVelocity(project.get(Param::luftstrom), c.pipeCount, c.diameter);
+    const std::string line = optimisationSkippedLine(c, pipePriceFor(project, c.diameter), velocity, settings_.language);
+    if (!files_.appendLogLine(line)) return false;
+    walk_.skipped = ++counters_.skipped;
+    if (callbacks.skipped) callbacks.skipped(counters_);
+    return true;
+}
+
 long long OptimisationSearch::combinationsLeftInRange(const Project& project) const
 {
     const long double groundwater = project.get(Param::Grundwassertiefe);
-    long long left = 0;
-    forEachCombinationInRange(settings_.options, [&](const Combination& c) {
-        if (!rejectedByGeometry(c, groundwater) && !known_.count(keyOf(c))) ++left;
-    });
+    const ExhaustiveOrder order(settings_.options);
+    long long left = evaluableInRange(settings_.options, groundwater);
+    for (const CombinationKey& key : known_) {
+        const Combination c = geometryOf(key);
+        if (order.positionOf(c) && !rejectedByGeometry(c, groundwater)) --left;
+    }
     return left;
 }
 
@@ -278,35 +365,8 @@ SearchEnd OptimisationSearch::run(const Project& project, const SearchCallbacks&
         ~CloseFiles() { files.close(); }
     } closeFiles{files_};
 
-    const std::optional<FastHourlyInputs> inputs = prepareFastInputs(project, settings_.openHourlyFile);
-    if (!inputs) return SearchEnd::ReadError;
-    std::vector<HourlyValues> buildingLines;
-    if (ventilationFileInUse(project)) {
-        std::unique_ptr<HourlyReader> reader =
-            settings_.openHourlyFile ? settings_.openHourlyFile(project.buildingCoupling) : nullptr;
-        if (!reader) return SearchEnd::ReadError;
-        HourlyValues line{};
-        while (buildingLines.size() < static_cast<std::size_t>(kHoursPerYear) && reader->readLine(line))
-            buildingLines.push_back(line);
-    }
-    const HourlyFileOpener replay = [&buildingLines](const CouplingRecord&) {
-        return std::make_unique<ReplayedFile>(buildingLines);
-    };
-
-    // Simulating and costing one candidate: the part the workers do.
-    const auto evaluate = [&](Candidate& job) {
-        const Combination& c = job.combination;
-        FastRunResults run;
-        if (!fastAnnualRun(project, *inputs, candidateGeometry(project, c), run, false, &job.hoursDone).ok) return;
-        EconomicsResults economics;
-        const RunTotals totals{run.HeatingEnergy, run.CoolingEnergy, run.OperatingHours};
-        const EconomicsOutcome costed =
-            KostenRechnung(project, {c.pipeCount, c.diameter / 2.0L, c.length, c.depth}, totals, replay, economics);
-        if (costed.error) return;
-        job.record = CombinationRecord{c, run.HeatingEnergy + run.CoolingEnergy, economics.InternerZinssatz};
-        job.economic = isEconomic(costed.rateFound, economics);
-        job.simulated = true;
-    };
+    const std::optional<CombinationCosting> costing = CombinationCosting::prepare(project, settings_.openHourlyFile);
+    if (!costing) return SearchEnd::ReadError;
 
     const int threads = settings_.threads > 0 ? settings_.threads
                                               : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
@@ -327,7 +387,7 @@ SearchEnd OptimisationSearch::run(const Project& project, const SearchCallbacks&
                     job = queue.front();
                     queue.pop_front();
                 }
-                evaluate(*job);
+                job->result = costing->cost(job->combination, &job->hoursDone);
                 {
                     std::lock_guard lock(mutex);
                     job->done = true;
@@ -362,38 +422,35 @@ SearchEnd OptimisationSearch::run(const Project& project, const SearchCallbacks&
         }
     } forgetUncommitted{known_, inFlight};
 
-    SearchRandom random(settings_.seed);
     const long double groundwater = project.get(Param::Grundwassertiefe);
-    // The geometries in range that are neither evaluated nor rejected by the depth and
-    // groundwater rules: when none is left, the search is done even if rejected or failed
-    // combinations keep the count below the total.
-    long long left = combinationsLeftInRange(project);
+    std::optional<RandomDraws> draws;
+    std::optional<ExhaustiveWalk> walk;
+    if (exhaustive()) walk.emplace(settings_.options, settings_.shard, walk_.cursor, groundwater, project.get(Param::luftstrom));
+    else draws.emplace(settings_.options, settings_.seed, groundwater, combinationsLeftInRange(project));
+    const KnownTest known = [this](const Combination& c) { return known_.count(keyOf(c)) > 0; };
+    const auto nextCandidate = [&](Candidate& job) { return walk ? walk->next(job, known) : draws->next(job, known); };
+    const auto exhausted = [&] { return walk ? walk->exhausted() : draws->exhausted(); };
+
     long long started = 0;  // new evaluations this run, committed or in flight
     const std::size_t window = static_cast<std::size_t>(threads) * 4;
-
     const auto cancelled = [&] { return callbacks.cancel && callbacks.cancel->load(); };
-    const auto mayDraw = [&] {
-        return left > 0 && (settings_.maxCombinations <= 0 || started < settings_.maxCombinations);
-    };
+    const auto mayStart = [&] { return settings_.maxCombinations <= 0 || started < settings_.maxCombinations; };
 
     for (;;) {
         if (cancelled()) return SearchEnd::Cancelled;
-        if (counters_.evaluated >= counters_.total) break;
-        while (inFlight.size() < window && mayDraw()) {
-            // Draw until a combination passes the rejections: the geometry rules and the
-            // duplicate test against every evaluated (and every pending) geometry.
-            Combination c;
-            CombinationKey key;
-            do {
-                c = drawCombination(settings_.options, random);
-                key = keyOf(c);
-            } while (rejectedByGeometry(c, groundwater) || known_.count(key));
-            known_.insert(key);
-            --left;
-            ++started;
+        // The random search is done when the count reaches the total, even if combinations
+        // evaluated outside today's ranges made it so.
+        if (!walk && counters_.evaluated >= counters_.total) break;
+        while (inFlight.size() < window && mayStart()) {
             auto job = std::make_unique<Candidate>();
-            job->combination = c;
-            {
+            if (!nextCandidate(*job)) break;
+            if (job->skipped) {
+                // Nothing to simulate: it waits for its turn in the log, and stays unknown so
+                // that a search without the limit evaluates it.
+                job->done = true;
+            } else {
+                known_.insert(keyOf(job->combination));
+                ++started;
                 std::lock_guard lock(mutex);
                 queue.push_back(job.get());
             }
@@ -401,7 +458,7 @@ SearchEnd OptimisationSearch::run(const Project& project, const SearchCallbacks&
             inFlight.push_back(std::move(job));
         }
         if (inFlight.empty()) {
-            if (left == 0) break;
+            if (exhausted()) break;
             return SearchEnd::LimitReached;
         }
 
@@ -422,14 +479,24 @@ SearchEnd OptimisationSearch::run(const Project& project, const SearchCallbacks&
         // Off the in-flight list first: committed (or failed) combinations stay known.
         const std::unique_ptr<Candidate> done = std::move(inFlight.front());
         inFlight.pop_front();
-        if (done->simulated) {
+        if (done->skipped) {
+            if (!commitSkipped(project, done->combination, callbacks)) return SearchEnd::FileError;
+        } else if (done->result.ok) {
             if (callbacks.simulationProgress) callbacks.simulationProgress(kDaysPerYear);
-            if (!commit(project, done->record, done->economic, callbacks)) return SearchEnd::FileError;
+            if (!commit(project, done->result.record, done->result.economic, callbacks)) return SearchEnd::FileError;
         } else {
             --started;  // a failed simulation is skipped and stays known, so it is not drawn again
         }
+        if (walk) {
+            walk_.cursor = done->position + settings_.shard.count;
+            if (!files_.writeState(stateText(walk_))) return SearchEnd::FileError;
+        }
     }
-    // Every combination in range is evaluated or rejected.
+    // Every combination in range is evaluated, rejected or skipped.
+    if (walk) {
+        walk_.cursor = ExhaustiveOrder(settings_.options).size();
+        if (!files_.writeState(stateText(walk_))) return SearchEnd::FileError;
+    }
     counters_.allDone = true;
     return SearchEnd::AllDone;
 }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <tuple>
 
+#include "core/air_velocity.h"
 #include "core/numeric.h"
 #include "core/scroll_bar.h"
 #include "core/ui/pipe_schematic.h"
@@ -137,7 +138,10 @@ Tewtmenue::Tewtmenue(ShellContext& context, QWidget* parent)
     fanRow->addWidget(VentilatorVor);
     fanRow->addWidget(VentilatorNach);
     form->addWidget(ventilator_, line, 0, 1, 3);
-    form->setRowStretch(line + 1, 1);
+    LabelLuftgeschwindigkeit = new QLabel(rohrsystem_);
+    LabelLuftgeschwindigkeit->setObjectName(QStringLiteral("LabelLuftgeschwindigkeit"));
+    form->addWidget(LabelLuftgeschwindigkeit, line + 1, 0, 1, 3);
+    form->setRowStretch(line + 2, 1);
     connect(VentilatorVor, &QRadioButton::clicked, this, &Tewtmenue::fanChosen);
     connect(VentilatorNach, &QRadioButton::clicked, this, &Tewtmenue::fanChosen);
 
@@ -165,6 +169,7 @@ void Tewtmenue::applyLanguage()
     for (QPushButton* b : {Button1, Button2}) b->setToolTip(qt(kSegmentTableHint, l));
     inputs_.applyLanguage(l);
     for (const PictureLabelSpec& s : kPictureLabels) showLabel(s.label);
+    showAirVelocity();
 }
 
 void Tewtmenue::refreshFromModel()
@@ -182,6 +187,7 @@ void Tewtmenue::refreshFromModel()
     for (const PictureLabelSpec& s : kPictureLabels) showLabel(s.label);
     picture_->setFanBefore(p.isChecked(Param::VentilatorVor));
     picture_->setVariable(p.SegmentDepth.variable, p.SegmentBuildingDistance.variable);
+    showAirVelocity();
 }
 
 void Tewtmenue::inputEdited(Param id, long double value)
@@ -210,6 +216,7 @@ void Tewtmenue::inputChanged(Param id)
     }
     if (id == Param::rohrlnge) followLengthWithBar(true);
     showLabel(pictureLabelOf(id).label);
+    showAirVelocity();
 }
 
 void Tewtmenue::showSpacingApplies()
@@ -243,6 +250,11 @@ void Tewtmenue::showLabel(PipeLabel which)
         entry.text->setText(qt(pipeLabelText(which, project().get(s.input), language())));
         entry.frame->adjustSize();
     }
+}
+
+void Tewtmenue::showAirVelocity()
+{
+    LabelLuftgeschwindigkeit->setText(qt(airVelocityText(airVelocityOf(project()), language())));
 }
 
 void Tewtmenue::followLengthWithBar(bool writeBack)

@@ -37,6 +37,8 @@ public:
     QPushButton* Button2 = nullptr;  // "..." beside verlegungstiefe
     QRadioButton* VentilatorVor = nullptr;
     QRadioButton* VentilatorNach = nullptr;
+    // The air velocity in the pipes at the ventilation's air flow.
+    QLabel* LabelLuftgeschwindigkeit = nullptr;
 
 private:
     struct PictureLabel {
@@ -57,6 +59,7 @@ private:
     void showSpacingApplies();
     void showTablesInUse();
     void showLabel(PipeLabel which);
+    void showAirVelocity();
     // Moves the length bar to the length; a length between two positions then takes the
     // bar's value.
     void followLengthWithBar(bool writeBack);

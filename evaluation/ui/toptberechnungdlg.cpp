@@ -22,6 +22,7 @@ namespace {
 constexpr Text kCaption{"Berechnung läuft", "Calculating..."};
 constexpr Text kCalculated{"Berechnete Kombinationen", "Calculated combinations"};
 constexpr Text kShown{"Angezeigte Kombinationen", "Shown combinations"};
+constexpr Text kSkipped{"Übersprungen (Luftgeschwindigkeit)", "Skipped (air velocity)"};
 constexpr Text kStop{"Abbrechen", "Stop"};
 constexpr Text kStopping{"Berechnung wird abgebrochen !", "Calculation is being stopped !"};
 constexpr Text kProgress{"Fortschritt aktuelle Berechnung", "Progress of current calculation"};
@@ -42,6 +43,7 @@ TOptBerechnungDlg::TOptBerechnungDlg(ShellContext& context, QWidget* parent) : Q
     qRegisterMetaType<SearchCounters>();
     qRegisterMetaType<std::optional<CombinationRecord>>();
     qRegisterMetaType<std::vector<Message>>();
+    qRegisterMetaType<TradeOff>();
     setObjectName(QStringLiteral("OptBerechnungDlg"));
     setModal(true);
 
@@ -53,7 +55,10 @@ TOptBerechnungDlg::TOptBerechnungDlg(ShellContext& context, QWidget* parent) : Q
     LabelAnzahl->setObjectName(QStringLiteral("LabelAnzahl"));
     LabelSinnvoll = new QLabel(QStringLiteral("0"), this);
     LabelSinnvoll->setObjectName(QStringLiteral("LabelSinnvoll"));
-    for (QLabel* count : {LabelAnzahl, LabelSinnvoll}) {
+    skippedCaption_ = new QLabel(this);
+    LabelUebersprungen = new QLabel(QStringLiteral("0"), this);
+    LabelUebersprungen->setObjectName(QStringLiteral("LabelUebersprungen"));
+    for (QLabel* count : {LabelAnzahl, LabelSinnvoll, LabelUebersprungen}) {
         count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         count->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     }
@@ -62,6 +67,8 @@ TOptBerechnungDlg::TOptBerechnungDlg(ShellContext& context, QWidget* parent) : Q
     counts->addWidget(LabelAnzahl, 0, 1);
     counts->addWidget(shownCaption_, 1, 0);
     counts->addWidget(LabelSinnvoll, 1, 1);
+    counts->addWidget(skippedCaption_, 2, 0);
+    counts->addWidget(LabelUebersprungen, 2, 1);
     counts->setColumnStretch(2, 1);
 
     LabelFortschritt = new QLabel(this);
@@ -110,6 +117,7 @@ TOptBerechnungDlg::TOptBerechnungDlg(ShellContext& context, QWidget* parent) : Q
     connect(this, &TOptBerechnungDlg::combinationCommitted, this,
             [this](const CombinationRecord&, bool, bool, const SearchCounters& counters) { showCounters(counters); });
     connect(this, &TOptBerechnungDlg::simulationProgressed, this, &TOptBerechnungDlg::showProgress);
+    connect(this, &TOptBerechnungDlg::combinationSkipped, this, &TOptBerechnungDlg::showCounters);
     connect(this, &TOptBerechnungDlg::startFailed, this, [this](const std::vector<Message>& messages) {
         for (const Message& message : messages) showMessage(this, message, context_.language());
         startMessagesRead_.release();
@@ -134,6 +142,7 @@ void TOptBerechnungDlg::applyLanguage()
     shownAll_->setText(qt(kShownAll, l));
     calculatedCaption_->setText(qt(kCalculated, l));
     shownCaption_->setText(qt(kShown, l));
+    skippedCaption_->setText(qt(kSkipped, l));
     LabelAbbruch->setText(qt(kStopping, l));
     logNotice_->setText(qt(kLogNotice, l));
     Abbrechen->setText(qt(kStop, l));
@@ -163,6 +172,9 @@ SearchRunEnd TOptBerechnungDlg::run(OptimisationSearch& search, const Project& p
     applyLanguage();
     LabelAbbruch->hide();
     Abbrechen->setEnabled(true);
+    const bool velocityLimited = settings.options.exhaustive && settings.options.maxAirVelocity.has_value();
+    skippedCaption_->setVisible(velocityLimited);
+    LabelUebersprungen->setVisible(velocityLimited);
     showCounters(newStart ? SearchCounters{} : search.counters());
     if (newStart) {
         // The starting geometry's year has no day count to show: the bar runs busy.
@@ -211,8 +223,14 @@ void TOptBerechnungDlg::startWorker()
             emit combinationCommitted(c.record, c.economic, c.newBest, c.counters);
         };
         callbacks.simulationProgress = [this](int day) { emit simulationProgressed(day); };
+        callbacks.skipped = [this](const SearchCounters& counters) { emit combinationSkipped(counters); };
         callbacks.cancel = &cancel_;
         outcome_.end = search.run(project, callbacks);
+        if (*outcome_.end == SearchEnd::FileError || *outcome_.end == SearchEnd::ReadError) return;
+        // The fronts come from what the files hold now, costed for the same project.
+        const auto records = readCombinationRecords(search.paths().economic);
+        const auto costing = CombinationCosting::prepare(project, settings_.openHourlyFile);
+        if (records && costing) emit tradeOffReady(tradeOffOf(project, settings_.options, *records, *costing));
     });
     connect(worker_, &QThread::finished, this, &TOptBerechnungDlg::workerFinished);
     worker_->start();
@@ -249,6 +267,7 @@ void TOptBerechnungDlg::showCounters(const SearchCounters& counters)
 {
     LabelAnzahl->setText(QString::number(counters.evaluated));
     LabelSinnvoll->setText(QString::number(counters.economic));
+    LabelUebersprungen->setText(QString::number(counters.skipped));
 }
 
 void TOptBerechnungDlg::showProgress(int day)

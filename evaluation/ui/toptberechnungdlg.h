@@ -1,9 +1,11 @@
 #pragma once
 // `TOptBerechnungDlg`: the progress of an optimisation. Modal while the search runs on a
-// worker thread: the counts of calculated and shown combinations, the progress of the
+// worker thread: the counts of calculated and shown combinations (and of those skipped for
+// their air velocity, when the exhaustive search has a limit), the progress of the
 // simulation under way, and "Abbrechen", which ends the search after the combination being
 // committed. The search's callbacks reach the user-interface thread as queued signals, so
-// the windows stay responsive and the chart grows as combinations come in.
+// the windows stay responsive and the chart grows as combinations come in. After the
+// search the worker prices the records' Pareto fronts before the dialog closes.
 
 #include <QDialog>
 #include <QMetaType>
@@ -16,6 +18,7 @@
 
 #include "core/project.h"
 #include "evaluation/optimisation_search.h"
+#include "evaluation/trade_off.h"
 
 class QLabel;
 class QProgressBar;
@@ -48,6 +51,7 @@ public:
 
     QLabel* LabelAnzahl;
     QLabel* LabelSinnvoll;
+    QLabel* LabelUebersprungen;  // shown while a velocity limit is in force
     QLabel* LabelAbbruch;  // "Berechnung wird abgebrochen !", shown after "Abbrechen"
     QLabel* LabelFortschritt;
     QProgressBar* Fortschritt;
@@ -60,6 +64,9 @@ signals:
     void combinationCommitted(const talp::CombinationRecord& record, bool economic, bool newBest,
                               const talp::SearchCounters& counters);
     void simulationProgressed(int day);
+    void combinationSkipped(const talp::SearchCounters& counters);
+    // The economic combinations of the files and their Pareto fronts, after the search.
+    void tradeOffReady(const talp::TradeOff& tradeOff);
     // The starting run failed: its messages are shown before the search goes on.
     void startFailed(const std::vector<talp::Message>& messages);
 
@@ -80,6 +87,7 @@ private:
     ShellContext& context_;
     QLabel* calculatedCaption_;
     QLabel* shownCaption_;
+    QLabel* skippedCaption_;
     QLabel* shownAll_;
     QLabel* logNotice_;
     QThread* worker_ = nullptr;
@@ -103,3 +111,4 @@ Q_DECLARE_METATYPE(talp::CombinationRecord)
 Q_DECLARE_METATYPE(talp::SearchCounters)
 Q_DECLARE_METATYPE(std::optional<talp::CombinationRecord>)
 Q_DECLARE_METATYPE(std::vector<talp::Message>)
+Q_DECLARE_METATYPE(talp::TradeOff)

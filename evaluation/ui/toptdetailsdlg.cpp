@@ -1,6 +1,9 @@
 #include "evaluation/ui/toptdetailsdlg.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLocale>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -35,6 +38,10 @@ constexpr std::array<Text, 3> kFanPositions{{
     {"vor EWT", "before EHX"},
     {"nach EWT", "after EHX"},
 }};
+constexpr Text kExhaustive{"Vollständige Suche (jede Kombination einmal)", "Exhaustive search (every combination once)"};
+constexpr Text kVelocityLimit{"Höchste Luftgeschwindigkeit in m/s", "Maximum air velocity in m/s"};
+// What a planner's rule of thumb allows, offered when the limit is switched on.
+constexpr double kProposedVelocityLimit = 3.0;
 constexpr Text kOk{"OK", "OK"};
 constexpr Text kCancel{"Abbrechen", "Cancel"};
 constexpr Text kHelp{"Hilfe", "Help"};
@@ -92,6 +99,22 @@ Toptdetailsdlg::Toptdetailsdlg(ShellContext& context, QWidget* parent) : QDialog
     const int fanRow = kCatalogueParams + 1;
     grid->addWidget(fanCaption_, fanRow, 0);
     grid->addWidget(Ventilatorposition, fanRow, 1, 1, 2);
+    VollstaendigeSuche = new QCheckBox(this);
+    VollstaendigeSuche->setObjectName(QStringLiteral("VollstaendigeSuche"));
+    grid->addWidget(VollstaendigeSuche, fanRow + 1, 0, 1, 3);
+    GeschwindigkeitBegrenzt = new QCheckBox(this);
+    GeschwindigkeitBegrenzt->setObjectName(QStringLiteral("GeschwindigkeitBegrenzt"));
+    MaxGeschwindigkeit = new QDoubleSpinBox(this);
+    MaxGeschwindigkeit->setObjectName(QStringLiteral("MaxGeschwindigkeit"));
+    MaxGeschwindigkeit->setLocale(QLocale::c());
+    MaxGeschwindigkeit->setDecimals(2);
+    MaxGeschwindigkeit->setRange(0.1, 100);
+    MaxGeschwindigkeit->setSingleStep(0.5);
+    MaxGeschwindigkeit->setValue(kProposedVelocityLimit);
+    grid->addWidget(GeschwindigkeitBegrenzt, fanRow + 2, 0);
+    grid->addWidget(MaxGeschwindigkeit, fanRow + 2, 1);
+    connect(VollstaendigeSuche, &QCheckBox::toggled, this, &Toptdetailsdlg::enableVelocityLimit);
+    connect(GeschwindigkeitBegrenzt, &QCheckBox::toggled, this, &Toptdetailsdlg::enableVelocityLimit);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
 
@@ -128,6 +151,8 @@ void Toptdetailsdlg::applyLanguage()
     Ventilatorposition->clear();
     for (const Text& position : kFanPositions) Ventilatorposition->addItem(qt(position, l));
     Ventilatorposition->setCurrentIndex(fan);
+    VollstaendigeSuche->setText(qt(kExhaustive, l));
+    GeschwindigkeitBegrenzt->setText(qt(kVelocityLimit, l));
     OKBtn->setText(qt(kOk, l));
     CancelBtn->setText(qt(kCancel, l));
     HelpBtn->setText(qt(kHelp, l));
@@ -149,8 +174,12 @@ void Toptdetailsdlg::showOptions(const OptimisationOptions& options)
         maximum_[static_cast<std::size_t>(i)]->setCurrentIndex(range.max);
     }
     Ventilatorposition->setCurrentIndex(static_cast<int>(options.fan));
+    VollstaendigeSuche->setChecked(options.exhaustive);
+    GeschwindigkeitBegrenzt->setChecked(options.maxAirVelocity.has_value());
+    MaxGeschwindigkeit->setValue(static_cast<double>(options.maxAirVelocity.value_or(kProposedVelocityLimit)));
     showing_ = false;
     enableSpacing();
+    enableVelocityLimit();
 }
 
 OptimisationOptions Toptdetailsdlg::shownOptions() const
@@ -161,6 +190,10 @@ OptimisationOptions Toptdetailsdlg::shownOptions() const
         options.range(static_cast<CatalogueParam>(i)) = IndexRange{minimum_[at]->currentIndex(), maximum_[at]->currentIndex()};
     }
     options.fan = static_cast<FanPosition>(Ventilatorposition->currentIndex());
+    options.exhaustive = VollstaendigeSuche->isChecked();
+    // The limit belongs to the exhaustive search; the random search keeps none.
+    if (options.exhaustive && GeschwindigkeitBegrenzt->isChecked())
+        options.maxAirVelocity = roundedAirVelocityLimit(MaxGeschwindigkeit->value());
     return options;
 }
 
@@ -177,6 +210,12 @@ void Toptdetailsdlg::rangeChosen(CatalogueParam p)
         high->setCurrentIndex(range.max);
     }
     if (p == CatalogueParam::PipeCount) enableSpacing();
+}
+
+void Toptdetailsdlg::enableVelocityLimit()
+{
+    GeschwindigkeitBegrenzt->setEnabled(VollstaendigeSuche->isChecked());
+    MaxGeschwindigkeit->setEnabled(VollstaendigeSuche->isChecked() && GeschwindigkeitBegrenzt->isChecked());
 }
 
 void Toptdetailsdlg::enableSpacing()

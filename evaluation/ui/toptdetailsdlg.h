@@ -2,7 +2,8 @@
 // `optdetailsdlg`: the ranges of the optimisation. For each geometry parameter a minimum
 // and a maximum among the catalogue values, and the fan position. A minimum chosen above
 // the maximum (or a maximum below the minimum) swaps the two; the spacing does not matter
-// while the search only draws single pipes.
+// while the search only draws single pipes. "Vollständige Suche" walks every combination
+// instead of drawing; it may leave combinations above an air velocity out.
 
 #include <QDialog>
 #include <array>
@@ -10,7 +11,9 @@
 #include "core/texts.h"
 #include "evaluation/optimisation_catalogue.h"
 
+class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 
@@ -45,6 +48,9 @@ public:
     QComboBox* MinVerlegungstiefe;
     QComboBox* MaxVerlegungstiefe;
     QComboBox* Ventilatorposition;
+    QCheckBox* VollstaendigeSuche;
+    QCheckBox* GeschwindigkeitBegrenzt;   // the velocity limit is on
+    QDoubleSpinBox* MaxGeschwindigkeit;   // m/s
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
     QPushButton* HelpBtn;
@@ -52,6 +58,7 @@ public:
 private:
     void rangeChosen(CatalogueParam p);
     void enableSpacing();
+    void enableVelocityLimit();
 
     ShellContext& context_;
     std::array<QComboBox*, kCatalogueParams> minimum_{};

@@ -1,20 +1,29 @@
 #include "evaluation/ui/toptmenue.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRubberBand>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "chart/xy_chart.h"
 #include "evaluation/combination_view.h"
+#include "evaluation/economics.h"
+#include "evaluation/front_csv.h"
 #include "evaluation/ui/activation.h"
 #include "evaluation/ui/period_warning.h"
 #include "evaluation/ui/tewtparameter.h"
@@ -44,19 +53,67 @@ constexpr Text kEconomicSeriesName{"Wirtschaftliche Kombinationen", "Economic co
 constexpr Text kStartSeriesName{"Startkombination", "Starting combination"};
 constexpr Text kSelectedSeriesName{"Ausgewählte Kombination", "Selected combination"};
 
+constexpr Text kInvestmentAxis{"Investition (in €)", "Investment (in €)"};
+constexpr Text kFrontSeriesName{"Pareto-Front", "Pareto front"};
+constexpr Text kFrontGroup{"Pareto-Front: von keiner anderen Kombination in beidem übertroffen",
+                           "Pareto front: beaten on both by no other combination"};
+constexpr Text kViewCaption{"Ansicht", "View"};
+// In the order of FrontView.
+constexpr std::array<Text, 2> kViews{{
+    {"Interner Zinssatz und Energiebeitrag", "Internal interest rate and energy gains"},
+    {"Investition und Energiebeitrag", "Investment and energy gains"},
+}};
+constexpr Text kTakeOver{"Übernehmen", "Take over"};
+constexpr Text kExport{"Als CSV-Datei speichern ...", "Save as CSV file ..."};
+constexpr Text kExportTitle{"Pareto-Front speichern", "Save Pareto front"};
+constexpr Text kCsvFilter{"CSV-Datei (*.csv)", "CSV file (*.csv)"};
+constexpr std::array<Text, Toptmenue::kFrontColumns> kFrontHeadings{{
+    {"Rohre", "Pipes"},
+    {"Länge\nm", "Length\nm"},
+    {"Durchm.\nmm", "Diameter\nmm"},
+    {"Abstand\nm", "Distance\nm"},
+    {"Tiefe\nm", "Depth\nm"},
+    {"Ventilator", "Fan"},
+    {"Energie\nkWh/a", "Energy\nkWh/a"},
+    {"Zinssatz\n%", "Interest\n%"},
+    {"Amortis.\na", "Payback\na"},
+    {"Investition\n€", "Investment\n€"},
+    {"Luftgeschw.\nm/s", "Air speed\nm/s"},
+}};
+constexpr Text kFanBefore{"vor", "before"};
+constexpr Text kFanAfter{"nach", "after"};
+
 const QColor kEconomicColour(0, 128, 0);
+const QColor kFrontColour(230, 120, 0);
 // The axes reach this far beyond the best values, so that the best points stand clear of
 // the chart's edge.
 constexpr double kRateMargin = 5;
 constexpr double kEnergyMargin = 1000;
-// The smallest zoom: a tenth of a percent of rate and one kWh of energy.
+constexpr double kInvestmentMargin = 0.05;  // of the highest investment
+// The smallest zoom: a tenth of a percent of rate, one euro of investment and one kWh of
+// energy.
 constexpr double kMinimumRateSpan = 0.1;
+constexpr double kMinimumInvestmentSpan = 1;
 constexpr double kMinimumEnergySpan = 1;
+// How often the chart takes in the points that came in meanwhile.
+constexpr int kCloudRedrawMs = 250;
+constexpr int kPointRole = Qt::UserRole + 1;  // the trade-off point behind a table line
+constexpr int kSortRole = Qt::UserRole + 2;
 
-QPointF pointOf(const CombinationRecord& record)
-{
-    return {static_cast<double>(record.internalRate), static_cast<double>(record.energy)};
-}
+// A cell of the front's table that sorts by its number, not by its text.
+class FrontCell : public QTableWidgetItem {
+public:
+    FrontCell(const QString& text, double key) : QTableWidgetItem(text)
+    {
+        setData(kSortRole, key);
+        setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    }
+    bool operator<(const QTableWidgetItem& other) const override
+    {
+        return data(kSortRole).toDouble() < other.data(kSortRole).toDouble();
+    }
+};
 
 std::tm localNow()
 {
@@ -112,21 +169,69 @@ Toptmenue::Toptmenue(ShellContext& context, QWidget* parent) : TopicWindow(Topic
     auto* chartColumn = new QVBoxLayout;
     chartColumn->addWidget(OptGraph, 1);
     chartColumn->addWidget(hint_);
-    auto* top = new QHBoxLayout;
+    auto* topWidget = new QWidget(this);
+    auto* top = new QHBoxLayout(topWidget);
+    top->setContentsMargins(0, 0, 0, 0);
     top->addLayout(chartColumn, 1);
     top->addLayout(side);
+
+    frontGroup_ = new QGroupBox(this);
+    viewCaption_ = new QLabel(frontGroup_);
+    Ansicht = new QComboBox(frontGroup_);
+    Ansicht->setObjectName(QStringLiteral("Ansicht"));
+    connect(Ansicht, &QComboBox::activated, this, &Toptmenue::AnsichtChange);
+    BtnFrontUebernehmen = button("BtnFrontUebernehmen", &Toptmenue::BtnFrontUebernehmenClick);
+    BtnFrontExport = button("BtnFrontExport", &Toptmenue::BtnFrontExportClick);
+    FrontTabelle = new QTableWidget(0, kFrontColumns, frontGroup_);
+    FrontTabelle->setObjectName(QStringLiteral("FrontTabelle"));
+    FrontTabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
+    FrontTabelle->setSelectionMode(QAbstractItemView::SingleSelection);
+    FrontTabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FrontTabelle->verticalHeader()->hide();
+    FrontTabelle->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    FrontTabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    FrontTabelle->setSortingEnabled(true);
+    connect(FrontTabelle, &QTableWidget::itemSelectionChanged, this, &Toptmenue::enableFrontButtons);
+    connect(FrontTabelle, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        showRecord(tradeOff_.points[frontPointOfRow(row)].recordNumber);
+    });
+    auto* frontBar = new QHBoxLayout;
+    frontBar->addWidget(viewCaption_);
+    frontBar->addWidget(Ansicht);
+    frontBar->addStretch(1);
+    frontBar->addWidget(BtnFrontUebernehmen);
+    frontBar->addWidget(BtnFrontExport);
+    auto* frontLayout = new QVBoxLayout(frontGroup_);
+    frontLayout->addLayout(frontBar);
+    frontLayout->addWidget(FrontTabelle, 1);
+
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(topWidget);
+    split->addWidget(frontGroup_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setChildrenCollapsible(false);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(6, 6, 6, 6);
     outer->setSpacing(4);
-    outer->addLayout(top, 1);
+    outer->addWidget(split, 1);
     outer->addWidget(navigationBar());
-    resize(680, 430);
+    resize(960, 700);
 
     optdetailsdlg = new Toptdetailsdlg(context, this);
     OptBerechnungDlg = new TOptBerechnungDlg(context, this);
     EWTParameter = new TEWTParameter(this);
     connect(OptBerechnungDlg, &TOptBerechnungDlg::startCosted, this, &Toptmenue::startCosted);
     connect(OptBerechnungDlg, &TOptBerechnungDlg::combinationCommitted, this, &Toptmenue::combinationCommitted);
+
+    connect(OptBerechnungDlg, &TOptBerechnungDlg::tradeOffReady, this, &Toptmenue::tradeOffArrived);
+    cloudRedraw_.setSingleShot(true);
+    cloudRedraw_.setInterval(kCloudRedrawMs);
+    connect(&cloudRedraw_, &QTimer::timeout, this, [this] {
+        OptGraph->setPoints(kEconomicSeries, economicPoints_);
+        if (std::exchange(axesFollowBest_, false)) resetAxes();
+    });
+    enableFrontButtons();
 
     drawSeed = [] { return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()); };
     saveChangesFirst = [this] { return askToSaveChanges(); };
@@ -152,9 +257,29 @@ void Toptmenue::applyLanguage()
     energyGroup_->setTitle(qt(kBestEnergy, l));
     economicGroup_->setTitle(qt(kBestEconomic, l));
     hint_->setText(qt(kChartHint, l));
-    OptGraph->setAxisTitles(qt(kRateAxis, l), qt(kEnergyAxis, l));
+    frontGroup_->setTitle(qt(kFrontGroup, l));
+    viewCaption_->setText(qt(kViewCaption, l));
+    {
+        const QSignalBlocker quiet(Ansicht);
+        Ansicht->clear();
+        for (const Text& v : kViews) Ansicht->addItem(qt(v, l));
+        Ansicht->setCurrentIndex(static_cast<int>(view_));
+    }
+    BtnFrontUebernehmen->setText(qt(kTakeOver, l));
+    BtnFrontExport->setText(qt(kExport, l));
+    QStringList headings;
+    for (const Text& h : kFrontHeadings) headings << qt(h, l);
+    FrontTabelle->setHorizontalHeaderLabels(headings);
     optdetailsdlg->applyLanguage();
-    drawSeries();
+    showView();
+}
+
+void Toptmenue::showView()
+{
+    const Language l = language();
+    OptGraph->setAxisTitles(qt(view_ == FrontView::RateAndEnergy ? kRateAxis : kInvestmentAxis, l), qt(kEnergyAxis, l));
+    showCloud();
+    fillFrontTable();
 }
 
 void Toptmenue::FormActivate() { enableContinue(); }
@@ -222,6 +347,8 @@ void Toptmenue::runSearch(bool newStart)
 
 void Toptmenue::searchEnded()
 {
+    cloudRedraw_.stop();
+    showCloud();
     // The forms still describe the starting geometry, but the last simulation was another
     // combination's: the evaluations calculate anew.
     project().RecalcNeeded = true;
@@ -233,13 +360,14 @@ void Toptmenue::searchEnded()
 
 void Toptmenue::clearChart()
 {
-    economicPoints_.clear();
-    economicRecords_.clear();
-    startPoint_.clear();
-    selectedPoint_.clear();
-    bestRate_ = bestEnergy_ = 0;
-    drawSeries();
-    resetAxes();
+    cloudRedraw_.stop();
+    cloud_.clear();
+    start_.reset();
+    selected_.reset();
+    tradeOff_ = TradeOff{};
+    bestRate_ = bestEnergy_ = highestInvestment_ = 0;
+    showCloud();
+    fillFrontTable();
 }
 
 void Toptmenue::drawSeries()
@@ -250,24 +378,56 @@ void Toptmenue::drawSeries()
     OptGraph->addSeries(qt(kEconomicSeriesName, l), kEconomicColour, SeriesStyle::Points);
     OptGraph->addSeries(qt(kStartSeriesName, l), Qt::blue, SeriesStyle::Points);
     OptGraph->addSeries(qt(kSelectedSeriesName, l), Qt::red, SeriesStyle::Points);
+    OptGraph->addSeries(qt(kFrontSeriesName, l), kFrontColour, SeriesStyle::Line);
     OptGraph->setPoints(kEconomicSeries, economicPoints_);
     OptGraph->setPoints(kStartSeries, startPoint_);
     OptGraph->setPoints(kSelectedSeries, selectedPoint_);
+    QList<QPointF> front;
+    for (std::size_t i : tradeOff_.front(view_)) front.append(pointOf(tradeOff_.points[i]));
+    OptGraph->setPoints(kFrontSeries, front);
 }
 
 void Toptmenue::resetAxes()
 {
-    OptGraph->setXRange(0, bestRate_ + kRateMargin, 0);
+    if (view_ == FrontView::RateAndEnergy) OptGraph->setXRange(0, bestRate_ + kRateMargin, 0);
+    else OptGraph->setXRange(0, std::max(highestInvestment_ * (1 + kInvestmentMargin), kMinimumInvestmentSpan), 0);
     OptGraph->setYRange(0, bestEnergy_ + kEnergyMargin);
+}
+
+TradeOffPoint Toptmenue::tradeOffPoint(const CombinationRecord& record, long long recordNumber) const
+{
+    TradeOffPoint point = tradeOffPoints(project(), options_, {record}).front();
+    point.recordNumber = recordNumber;
+    return point;
+}
+
+QPointF Toptmenue::pointOf(const TradeOffPoint& point) const
+{
+    const long double x = view_ == FrontView::RateAndEnergy ? point.record.internalRate : point.investment;
+    return {static_cast<double>(x), static_cast<double>(point.record.energy)};
+}
+
+void Toptmenue::showCloud()
+{
+    economicPoints_.clear();
+    for (const TradeOffPoint& p : cloud_) economicPoints_.append(pointOf(p));
+    startPoint_.clear();
+    if (start_) startPoint_.append(pointOf(*start_));
+    selectedPoint_.clear();
+    if (selected_) selectedPoint_.append(pointOf(*selected_));
+    drawSeries();
+    resetAxes();
 }
 
 void Toptmenue::startCosted(const std::optional<CombinationRecord>& start, bool economic, const SearchCounters& counters)
 {
     if (!start || !economic) return;
-    startPoint_ = {pointOf(*start)};
+    start_ = tradeOffPoint(*start, counters.economic - 1);
+    startPoint_ = {pointOf(*start_)};
     OptGraph->setPoints(kStartSeries, startPoint_);
     bestRate_ = static_cast<double>(counters.bestRate);
     bestEnergy_ = static_cast<double>(counters.bestEnergy);
+    highestInvestment_ = std::max(highestInvestment_, static_cast<double>(start_->investment));
     resetAxes();
 }
 
@@ -275,13 +435,106 @@ void Toptmenue::combinationCommitted(const CombinationRecord& record, bool econo
                                      const SearchCounters& counters)
 {
     if (!economic) return;
-    economicPoints_.append(pointOf(record));
-    economicRecords_.push_back(counters.economic - 1);
-    OptGraph->setPoints(kEconomicSeries, economicPoints_);
-    if (!newBest) return;
+    cloud_.push_back(tradeOffPoint(record, counters.economic - 1));
+    economicPoints_.append(pointOf(cloud_.back()));
+    const double investment = static_cast<double>(cloud_.back().investment);
+    if (newBest || (view_ == FrontView::InvestmentAndEnergy && investment > highestInvestment_)) axesFollowBest_ = true;
+    highestInvestment_ = std::max(highestInvestment_, investment);
     bestRate_ = static_cast<double>(counters.bestRate);
     bestEnergy_ = static_cast<double>(counters.bestEnergy);
-    resetAxes();
+    if (!cloudRedraw_.isActive()) cloudRedraw_.start();
+}
+
+void Toptmenue::tradeOffArrived(const TradeOff& tradeOff)
+{
+    // The files' own account replaces the points gathered on the way.
+    tradeOff_ = tradeOff;
+    cloud_.clear();
+    start_.reset();
+    highestInvestment_ = 0;
+    const bool startEconomic = !startPoint_.isEmpty();
+    for (const TradeOffPoint& p : tradeOff_.points) {
+        if (startEconomic && p.recordNumber == 0) start_ = p;
+        else cloud_.push_back(p);
+        highestInvestment_ = std::max(highestInvestment_, static_cast<double>(p.investment));
+    }
+    showCloud();
+    fillFrontTable();
+}
+
+void Toptmenue::AnsichtChange(int index)
+{
+    view_ = static_cast<FrontView>(index);
+    zoomFrom_.reset();
+    zoomBand_->hide();
+    showView();
+}
+
+std::size_t Toptmenue::frontPointOfRow(int row) const
+{
+    return static_cast<std::size_t>(FrontTabelle->item(row, PipeCountColumn)->data(kPointRole).toULongLong());
+}
+
+void Toptmenue::fillFrontTable()
+{
+    const Language l = language();
+    const QSignalBlocker quiet(FrontTabelle);
+    FrontTabelle->setSortingEnabled(false);
+    FrontTabelle->clearContents();
+    const std::vector<std::size_t>& front = tradeOff_.front(view_);
+    FrontTabelle->setRowCount(static_cast<int>(front.size()));
+    for (int row = 0; row < static_cast<int>(front.size()); ++row) {
+        const std::size_t index = front[static_cast<std::size_t>(row)];
+        const TradeOffPoint& p = tradeOff_.points[index];
+        const Combination& c = p.record.geometry;
+        const auto cell = [&](int column, const std::string& text, long double key) {
+            FrontTabelle->setItem(row, column, new FrontCell(qt(text), static_cast<double>(key)));
+        };
+        cell(PipeCountColumn, std::to_string(c.pipeCount), c.pipeCount);
+        FrontTabelle->item(row, PipeCountColumn)->setData(kPointRole, static_cast<qulonglong>(index));
+        cell(LengthColumn, formatGeneral(c.length), c.length);
+        cell(DiameterColumn, formatGeneral(c.diameter), c.diameter);
+        cell(SpacingColumn, c.pipeCount >= 2 ? formatGeneral(c.spacing) : "", c.pipeCount >= 2 ? c.spacing : 0);
+        cell(DepthColumn, formatGeneral(c.depth), c.depth);
+        cell(FanColumn, std::string((c.fanBefore ? kFanBefore : kFanAfter).in(l)), c.fanBefore ? 0 : 1);
+        cell(EnergyColumn, formatFixed(p.record.energy, 0), p.record.energy);
+        cell(RateColumn, formatFixed(p.record.internalRate, 2), p.record.internalRate);
+        const std::optional<long double>& payback = tradeOff_.payback[index];
+        cell(PaybackColumn, payback ? formatFixed(*payback, 1) : "", payback.value_or(kPaybackHorizon));
+        cell(InvestmentColumn, formatFixed(p.investment, 0), p.investment);
+        cell(VelocityColumn, formatFixed(p.airVelocity, 2), p.airVelocity);
+    }
+    FrontTabelle->setSortingEnabled(true);
+    enableFrontButtons();
+}
+
+void Toptmenue::enableFrontButtons()
+{
+    BtnFrontUebernehmen->setEnabled(!FrontTabelle->selectedItems().isEmpty());
+    BtnFrontExport->setEnabled(!tradeOff_.front(view_).empty());
+}
+
+void Toptmenue::BtnFrontUebernehmenClick()
+{
+    const QList<QTableWidgetItem*> chosen = FrontTabelle->selectedItems();
+    if (chosen.isEmpty()) return;
+    const TradeOffPoint& point = tradeOff_.points[frontPointOfRow(chosen.front()->row())];
+    selected_ = point;
+    selectedPoint_ = {pointOf(point)};
+    OptGraph->setPoints(kSelectedSeries, selectedPoint_);
+    takeOver(point.record);
+}
+
+void Toptmenue::BtnFrontExportClick()
+{
+    const Language l = language();
+    const std::filesystem::path proposal = context().session().installation.writableDir / "pareto.csv";
+    const std::optional<QString> file =
+        askSaveFile(this, {qt(kExportTitle, l), QString::fromStdString(proposal.string()), qt(kCsvFilter, l),
+                           QStringLiteral("csv"), QStringLiteral("FrontExport")});
+    if (!file) return;
+    if (!writeFrontCsv(file->toStdString(), tradeOff_, view_, l))
+        showMessage(this, QMessageBox::Critical, QStringLiteral("TALP"), qt(kOptimisationFileError, l));
 }
 
 void Toptmenue::BtnEnergetischClick() { showRecord(search_.counters().bestEnergyRecord); }
@@ -295,7 +548,8 @@ void Toptmenue::showRecord(long long recordNumber)
         showMessage(this, QMessageBox::Critical, QStringLiteral("TALP"), qt(kOptimisationReadError, language()));
         return;
     }
-    selectedPoint_ = {pointOf(*record)};
+    selected_ = tradeOffPoint(*record, recordNumber);
+    selectedPoint_ = {pointOf(*selected_)};
     OptGraph->setPoints(kSelectedSeries, selectedPoint_);
     EWTParameter->showCombination(project(), *record, language());
     if (dialogs().exec(*EWTParameter) == QDialog::Accepted) takeOver(*record);
@@ -350,7 +604,7 @@ void Toptmenue::mousePressed(const ChartMouseEvent& e)
     if (e.button != Qt::LeftButton || !e.insidePlot) return;
     if (e.shift) {
         if (const std::optional<int> picked = nearestEconomicPoint(e.position))
-            showRecord(economicRecords_[static_cast<std::size_t>(*picked)]);
+            showRecord(cloud_[static_cast<std::size_t>(*picked)].recordNumber);
         return;
     }
     zoomFrom_ = e.value;
@@ -374,7 +628,8 @@ void Toptmenue::mouseReleased(const ChartMouseEvent& e)
     const QPointF to(std::clamp(e.value.x(), OptGraph->xMin(), OptGraph->xMax()),
                      std::clamp(e.value.y(), OptGraph->yMin(), OptGraph->yMax()));
     // A click or a sliver of a drag is no zoom.
-    if (std::abs(to.x() - from.x()) < kMinimumRateSpan || std::abs(to.y() - from.y()) < kMinimumEnergySpan) return;
+    const double minimumXSpan = view_ == FrontView::RateAndEnergy ? kMinimumRateSpan : kMinimumInvestmentSpan;
+    if (std::abs(to.x() - from.x()) < minimumXSpan || std::abs(to.y() - from.y()) < kMinimumEnergySpan) return;
     OptGraph->setXRange(from.x(), to.x(), 0);
     OptGraph->setYRange(from.y(), to.y());
 }

@@ -5,21 +5,30 @@
 // the starting one blue, the one looked at red. The best by energy and the best by rate,
 // or any point picked with Shift + click, open in `EWTParameter`, from where "Übernehmen"
 // takes the geometry over into the input forms.
+//
+// After a search the Pareto front of the records is drawn as a line through its points and
+// listed in a table below the chart, sortable by each column; a line of it can be looked at
+// (double click) or taken over, and the front exported as a CSV file. A second view shows
+// the investment instead of the rate, with the front of investment against energy.
 
 #include <QList>
 #include <QPointF>
+#include <QTimer>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "evaluation/optimisation_search.h"
+#include "evaluation/trade_off.h"
 #include "shell/ui/topic_window.h"
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRubberBand;
+class QTableWidget;
 
 namespace talp {
 
@@ -45,6 +54,14 @@ public:
     void DetailsClick();
     void BtnEnergetischClick();
     void BtnWirtschaftlichClick();
+    void BtnFrontUebernehmenClick();  // the front's line chosen in the table, into the forms
+    void BtnFrontExportClick();       // the front as a CSV file
+    void AnsichtChange(int index);    // rate or investment against energy
+
+    FrontView view() const { return view_; }
+    const TradeOff& tradeOff() const { return tradeOff_; }
+    // The point of the trade-off behind a line of the front's table, as sorted now.
+    std::size_t frontPointOfRow(int row) const;
 
     const OptimisationOptions& options() const { return options_; }
     void setOptions(const OptimisationOptions& options) { options_ = options; }
@@ -67,11 +84,19 @@ public:
     Toptdetailsdlg* optdetailsdlg = nullptr;
     TOptBerechnungDlg* OptBerechnungDlg = nullptr;
     TEWTParameter* EWTParameter = nullptr;
+    QComboBox* Ansicht = nullptr;
+    QTableWidget* FrontTabelle = nullptr;
+    QPushButton* BtnFrontUebernehmen = nullptr;
+    QPushButton* BtnFrontExport = nullptr;
 
     // The chart's series.
     static constexpr int kEconomicSeries = 0;
     static constexpr int kStartSeries = 1;
     static constexpr int kSelectedSeries = 2;
+    static constexpr int kFrontSeries = 3;
+    // The columns of the front's table.
+    enum FrontColumn { PipeCountColumn, LengthColumn, DiameterColumn, SpacingColumn, DepthColumn, FanColumn,
+                       EnergyColumn, RateColumn, PaybackColumn, InvestmentColumn, VelocityColumn, kFrontColumns };
 
 private:
     OptimisationSettings searchSettings() const;
@@ -83,6 +108,13 @@ private:
     void startCosted(const std::optional<CombinationRecord>& start, bool economic, const SearchCounters& counters);
     void combinationCommitted(const CombinationRecord& record, bool economic, bool newBest,
                               const SearchCounters& counters);
+    void tradeOffArrived(const TradeOff& tradeOff);
+    TradeOffPoint tradeOffPoint(const CombinationRecord& record, long long recordNumber) const;
+    QPointF pointOf(const TradeOffPoint& point) const;  // in the view shown
+    void showCloud();  // the economic points, the start and the front in the view shown
+    void showView();   // the chart with its axis titles and the front's table
+    void fillFrontTable();
+    void enableFrontButtons();
     void enableContinue();
     void enableShowButtons();
 
@@ -99,13 +131,25 @@ private:
     OptimisationSearch search_;
     bool searched_ = false;  // a search has run in this program run
 
-    // The chart's points, and the record of sys/OptFile.dat behind each economic point.
+    // The economic combinations but the start, with their records in sys/OptFile.dat, and
+    // their points in the view shown.
+    std::vector<TradeOffPoint> cloud_;
     QList<QPointF> economicPoints_;
-    std::vector<long long> economicRecords_;
+    std::optional<TradeOffPoint> start_;  // when the starting combination is economic
     QList<QPointF> startPoint_;
+    std::optional<TradeOffPoint> selected_;
     QList<QPointF> selectedPoint_;
     double bestRate_ = 0;
     double bestEnergy_ = 0;
+    double highestInvestment_ = 0;
+    // Points arrive faster than a chart of thousands redraws: they are drawn in batches.
+    QTimer cloudRedraw_;
+    bool axesFollowBest_ = false;
+
+    FrontView view_ = FrontView::RateAndEnergy;
+    TradeOff tradeOff_;  // of the last search
+    QGroupBox* frontGroup_ = nullptr;
+    QLabel* viewCaption_ = nullptr;
 
     QGroupBox* energyGroup_ = nullptr;
     QGroupBox* economicGroup_ = nullptr;

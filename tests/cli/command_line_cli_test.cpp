@@ -60,6 +60,7 @@ struct CommandLine {
     const char* command;
     std::string accepted;
     const char* valueOption;
+    bool takesAList = false;  // its arguments are any number of words: none is stray
 };
 
 TEST_F(CliCommandLine, EveryCommandRefusesUnknownOptionsMissingValuesAndStrayArguments)
@@ -79,6 +80,7 @@ TEST_F(CliCommandLine, EveryCommandRefusesUnknownOptionsMissingValuesAndStrayArg
         {"export-annual", "export-annual " + missing + "/a.tpj", "--lang"},
         {"export-daily", "export-daily --day 5 " + missing + "/a.tpt", "--hour"},
         {"optimise", "optimise --max-combinations 1 --dir " + missing, "--seed"},
+        {"optimise-merge", "optimise-merge --dir " + missing + "/out " + missing, "--dir", true},
         {"help", "help run", nullptr},
     };
     // A new command needs its row here.
@@ -88,7 +90,7 @@ TEST_F(CliCommandLine, EveryCommandRefusesUnknownOptionsMissingValuesAndStrayArg
 
     for (const CommandLine& c : commands) {
         expectRefused(c.accepted + " --bogus 3", "--bogus");
-        expectRefused(c.accepted + " stray", "stray");
+        if (!c.takesAList) expectRefused(c.accepted + " stray", "stray");
         if (c.valueOption) expectRefused(c.accepted + " " + c.valueOption, c.valueOption);
     }
     // Where the words go when two of a kind are given.
@@ -107,6 +109,12 @@ TEST_F(CliCommandLine, MistakesInValuesAndCommandsAreOneLine)
     expectRefused("day 5 --hour -3", "1 .. 24");  // a negative number is the option's value
     expectRefused("day 5 --hour 2.5", "1 .. 24");
     expectRefused("optimise --threads 0", "1 .. 256");
+    expectRefused("optimise --shard 1/2", "--exhaustive");
+    expectRefused("optimise --exhaustive --shard 3/2", "--shard");
+    expectRefused("optimise --exhaustive --shard 1", "K/N");
+    expectRefused("optimise --exhaustive --max-velocity 0", "--max-velocity");
+    expectRefused("optimise --pareto-by cost", "cost");
+    expectRefused("optimise-merge " + (dir / "a").string(), "--dir");
     expectRefused("export-annual --lang fr " + (dir / "a.tpj").string(), "fr");
     expectRefused("export-daily " + (dir / "a.tpt").string(), "--day");
 }

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <spawn.h>
@@ -73,6 +74,68 @@ TEST(CliOptimise, SearchesTheRangesAndSummarises)
 
     EXPECT_EQ(talpCli("optimise --ranges rohrlnge=11 --dir " + dir.string()).exitCode, 2);
     EXPECT_EQ(talpCli("optimise Grundwassertiefe=0.5 --dir " + dir.string()).exitCode, 1);
+}
+
+std::string contents(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(CliOptimise, ShardsOfTheExhaustiveSearchMergeIntoTheFilesOfOneMachine)
+{
+    // As a batch scheduler's array jobs run it: one shard per job, then one merge.
+    const auto dir = std::filesystem::temp_directory_path() / ("talp-cli-shards-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir);
+    const std::string search = " --exhaustive --threads 2 --max-velocity 10 --lang en heizpreis=30 --ranges "
+                               "rohranzahl=1..2,rohrlnge=10..20,rohrdurchmesser=100..200,verlegungstiefe=1..2,"
+                               "AbstandzwRohren=1..2";
+    const Result whole = talpCli("optimise --dir " + (dir / "whole").string() + search + " --pareto " +
+                                 (dir / "front.csv").string());
+    ASSERT_EQ(whole.exitCode, 0) << whole.out;
+    const nlohmann::json w = nlohmann::json::parse(whole.out);
+    EXPECT_EQ(w["mode"], "exhaustive");
+    EXPECT_EQ(w["end"], "all-done");
+    EXPECT_GT(w["skipped"].get<long long>(), 0);  // the 100 mm pipes carry the air at over 10 m/s
+    const long long frontPoints = w["pareto"]["points"].get<long long>();
+    EXPECT_GT(frontPoints, 0);
+
+    std::string shards;
+    for (int k = 1; k <= 3; ++k) {
+        const std::string folder = (dir / ("shard" + std::to_string(k))).string();
+        const Result part = talpCli("optimise --dir " + folder + search + " --shard " + std::to_string(k) + "/3");
+        ASSERT_EQ(part.exitCode, 0) << part.out;
+        EXPECT_EQ(nlohmann::json::parse(part.out)["shard"], std::to_string(k) + "/3");
+        shards += " " + folder;
+    }
+    const Result merged = talpCli("optimise-merge --dir " + (dir / "merged").string() + shards);
+    ASSERT_EQ(merged.exitCode, 0) << merged.out;
+    const nlohmann::json m = nlohmann::json::parse(merged.out);
+    EXPECT_EQ(m["evaluated"], w["evaluated"]);
+    EXPECT_EQ(m["skipped"], w["skipped"]);
+    for (const char* file : {"sys/OptFile.dat", "sys/OptKomb.dat", "sys/OptStand.txt"})
+        EXPECT_EQ(contents(dir / "merged" / file), contents(dir / "whole" / file)) << file;
+    // The logs differ in the date line of their headers only.
+    const auto withoutDate = [](std::string log) { return log.erase(0, log.find("\n\n", log.find("Date"))); };
+    EXPECT_EQ(withoutDate(contents(dir / "merged" / "Optimum.log")), withoutDate(contents(dir / "whole" / "Optimum.log")));
+
+    // The front of the merged files, in English: ',' between the fields.
+    const Result front = talpCli("optimise --continue --dir " + (dir / "merged").string() + search + " --pareto " +
+                                 (dir / "merged.csv").string());
+    ASSERT_EQ(front.exitCode, 0) << front.out;
+    EXPECT_EQ(nlohmann::json::parse(front.out)["evaluated"], w["evaluated"]);  // nothing left to evaluate
+    EXPECT_EQ(contents(dir / "merged.csv"), contents(dir / "front.csv"));
+    const std::string csv = contents(dir / "front.csv");
+    EXPECT_EQ(csv.substr(3, csv.find('\r') - 3),
+              "Number of pipes,Pipe length in m,Pipe diameter in mm,Distance between pipes in m,Depth of pipes in m,"
+              "Fan,Energy gains in kWh/a,Internal interest rate in %,Payback time in a,Investment in €");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), frontPoints + 1);
+
+    // A shard missing: refused with the reason, exit code 1.
+    const Result partial = talpCli("optimise-merge --dir " + (dir / "partial").string() + " " + (dir / "shard1").string());
+    EXPECT_EQ(partial.exitCode, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "partial" / "Optimum.log"));
+    std::filesystem::remove_all(dir);
 }
 
 TEST(CliOptimise, SigtermIsAStopAndContinuingSkipsNothing)

@@ -36,6 +36,7 @@ private slots:
     void soilBarsSetTheirValues();
     void airFlowAboveTheHighestAirChangeIsCapped();
     void fanDisplayFollowsThePipeWindow();
+    void airVelocityFollowsThePipesAndTheAirFlow();
     void controlByPeriodGreysTheRangeAndOpensTheCalendar();
     void fileModeWithoutDialogStaysQuasistationary();
     void acceptedVentilationFileHidesWhatItSupplies();
@@ -353,6 +354,25 @@ void InputWindowsTest::fanDisplayFollowsThePipeWindow()
     const FanDisplay narrow = VentLstgUpdate(f.project());
     QVERIFY(narrow.ventilatorleistungW != defaults.ventilatorleistungW);
     QCOMPARE(hvac.ventilatorleistungW->text(), QString::fromStdString(narrow.ventilatorleistungW));
+}
+
+void InputWindowsTest::airVelocityFollowsThePipesAndTheAirFlow()
+{
+    WindowFixture f;
+    Tewtmenue pipes(f.context);
+    Thlkmenue hvac(f.context);
+    // 1000 m³/h through two pipes of 500 mm.
+    QCOMPARE(pipes.LabelLuftgeschwindigkeit->text(), QStringLiteral("Luftgeschwindigkeit in den Rohren: 0.71 m/s"));
+    typeInto(pipes.input(Param::rohranzahl), QStringLiteral("1"));
+    QCOMPARE(pipes.LabelLuftgeschwindigkeit->text(), QStringLiteral("Luftgeschwindigkeit in den Rohren: 1.41 m/s"));
+    typeInto(pipes.input(Param::rohrdurchmesser), QStringLiteral("250"));
+    QCOMPARE(pipes.LabelLuftgeschwindigkeit->text(), QStringLiteral("Luftgeschwindigkeit in den Rohren: 5.66 m/s"));
+    // The air flow is set in the ventilation window.
+    typeInto(hvac.input(Param::luftstrom), QStringLiteral("500"));
+    QCOMPARE(pipes.LabelLuftgeschwindigkeit->text(), QStringLiteral("Luftgeschwindigkeit in den Rohren: 2.83 m/s"));
+    f.session.languageState.language = Language::English;
+    pipes.applyLanguage();
+    QCOMPARE(pipes.LabelLuftgeschwindigkeit->text(), QStringLiteral("Air velocity in the pipes: 2.83 m/s"));
 }
 
 void InputWindowsTest::controlByPeriodGreysTheRangeAndOpensTheCalendar()

@@ -1,14 +1,17 @@
 // Renders the optimisation window after a real search in German and English into PNG
 // files for looking at them, with its options dialog, the progress dialog during the
-// search and the combination view:
+// search and the combination view, and after an exhaustive search with the Pareto front
+// in the chart and the table, in both views:
 //
 //     optimisation_screenshots <output folder>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -103,6 +106,30 @@ void shoot(Language language, const QString& folder)
     window.resize(900, 560);
     QTest::qWait(100);
     save(&window, folder, QStringLiteral("optmenue_gross") + suffix);
+
+    // Every combination of the ranges, the fan before the exchanger: the cloud with its front.
+    OptimisationOptions everything = pictureRanges();
+    everything.fan = FanPosition::Before;
+    everything.exhaustive = true;
+    window.setOptions(everything);
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()); box && box != window.OptBerechnungDlg)
+            box->accept();
+    });
+    answer.start(10);
+    window.BtnNeuStarten->click();
+    answer.stop();
+    window.resize(960, 720);
+    window.FrontTabelle->sortByColumn(Toptmenue::EnergyColumn, Qt::DescendingOrder);
+    window.FrontTabelle->selectRow(1);
+    QTest::qWait(200);
+    save(&window, folder, QStringLiteral("optmenue_front") + suffix);
+    window.Ansicht->setCurrentIndex(1);
+    window.AnsichtChange(1);
+    window.FrontTabelle->sortByColumn(Toptmenue::InvestmentColumn, Qt::AscendingOrder);
+    QTest::qWait(200);
+    save(&window, folder, QStringLiteral("optmenue_front_investition") + suffix);
 }
 
 }  // namespace

@@ -1,17 +1,27 @@
 // The optimisation window with real searches over small ranges: the options dialog's
 // rules, the groundwater refusal, a seeded search of single pipes filling the chart, the
-// combination view and its taking over, the search without economic combinations, and
-// Stop between combinations with every committed record kept.
+// combination view and its taking over, the search without economic combinations, Stop
+// between combinations with every committed record kept, and the exhaustive search with
+// its velocity limit, the Pareto front in the chart and the table, its taking over and its
+// CSV file.
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTableWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
 
 #include "chart/xy_chart.h"
+#include "core/air_velocity.h"
+#include "evaluation/front_csv.h"
 #include "evaluation/optimisation_files.h"
 #include "evaluation/ui/tewtparameter.h"
 #include "evaluation/ui/toptberechnungdlg.h"
@@ -68,7 +78,47 @@ private slots:
     void stopEndsTheSearchBetweenCombinationsAndKeepsTheRecords();
     void continuingAfterAStopEvaluatesWhatTheStopLeft();
     void aStartThatCannotBeCalculatedSaysWhyAndTheSearchGoesOn();
+    void optionsDialogOffersTheExhaustiveSearchAndItsVelocityLimit();
+    void exhaustiveSearchDrawsTheFrontInTheChartAndTheTable();
+    void aLineOfTheFrontIsTakenOverWithTheSaveQuestion();
+    void theFrontIsSavedAsCsvInTheInterfacesLanguage();
 };
+
+namespace {
+
+// Every pipe count of 1 to 3, 20 to 75 m, 150 to 400 mm, 1 or 2 m deep and apart, the fan
+// before: a search of a few hundred combinations with a front of several points.
+OptimisationOptions exhaustiveRanges()
+{
+    OptimisationOptions o;
+    o.range(CatalogueParam::PipeCount) = {0, 2};
+    o.range(CatalogueParam::Length) = {4, 7};
+    o.range(CatalogueParam::Diameter) = {4, 8};
+    o.range(CatalogueParam::Spacing) = {2, 3};
+    o.range(CatalogueParam::Depth) = {2, 3};
+    o.fan = FanPosition::Before;
+    o.exhaustive = true;
+    return o;
+}
+
+// Runs the exhaustive search in `window` and answers its information messages.
+void searchExhaustively(OptimisationFixture& f, Toptmenue& window, const OptimisationOptions& options)
+{
+    f.project().setExact(Param::heizpreis, 30);  // dear energy: many combinations pay
+    f.project().setExact(Param::khlpreis, 30);
+    f.prepare(window, options);
+    ScriptedDialogs dialogs;
+    window.BtnNeuStarten->click();
+    QVERIFY(window.search().counters().allDone);
+}
+
+std::string contents(const QString& file)
+{
+    std::ifstream in(file.toStdString(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+}  // namespace
 
 void OptimisationWindowTest::optionsDialogSwapsReversedRangesAndDisablesSpacingForSinglePipes()
 {
@@ -384,6 +434,176 @@ void OptimisationWindowTest::aStartThatCannotBeCalculatedSaysWhyAndTheSearchGoes
     QCOMPARE(dialogs.titles().at(0), QStringLiteral("Parameterfehler"));
     QCOMPARE(window.search().counters().evaluated, 4);  // the four single pipes, no start
     QCOMPARE(window.OptGraph->points(Toptmenue::kStartSeries).size(), 0);
+}
+
+void OptimisationWindowTest::optionsDialogOffersTheExhaustiveSearchAndItsVelocityLimit()
+{
+    OptimisationFixture f;
+    Toptdetailsdlg dialog(f.context);
+    dialog.showOptions(OptimisationOptions{});
+    QCOMPARE(dialog.VollstaendigeSuche->text(), QStringLiteral("Vollständige Suche (jede Kombination einmal)"));
+    QVERIFY(!dialog.VollstaendigeSuche->isChecked());
+    // The limit belongs to the exhaustive search, its value to the limit.
+    QVERIFY(!dialog.GeschwindigkeitBegrenzt->isEnabled());
+    QVERIFY(!dialog.MaxGeschwindigkeit->isEnabled());
+    dialog.VollstaendigeSuche->setChecked(true);
+    QVERIFY(dialog.GeschwindigkeitBegrenzt->isEnabled());
+    QVERIFY(!dialog.MaxGeschwindigkeit->isEnabled());
+    dialog.GeschwindigkeitBegrenzt->setChecked(true);
+    QVERIFY(dialog.MaxGeschwindigkeit->isEnabled());
+
+    ScriptedDialogs dialogs;
+    dialogs.on<Toptdetailsdlg>([](Toptdetailsdlg& d) {
+        d.VollstaendigeSuche->setChecked(true);
+        d.GeschwindigkeitBegrenzt->setChecked(true);
+        d.MaxGeschwindigkeit->setValue(2.5);
+        d.OKBtn->click();
+        return d.result();
+    });
+    const OptimisationOptions limited = dialog.edit(singlePipes());
+    QVERIFY(limited.exhaustive);
+    QCOMPARE(limited.maxAirVelocity, std::optional(roundedAirVelocityLimit(2.5L)));
+    // Shown again as stored; switched back to drawing at random, the limit goes.
+    bool shownAsStored = false;
+    dialogs.on<Toptdetailsdlg>([&](Toptdetailsdlg& d) {
+        shownAsStored = d.VollstaendigeSuche->isChecked() && d.GeschwindigkeitBegrenzt->isChecked() &&
+                        d.MaxGeschwindigkeit->value() == 2.5;
+        d.VollstaendigeSuche->setChecked(false);
+        d.OKBtn->click();
+        return d.result();
+    });
+    const OptimisationOptions random = dialog.edit(limited);
+    QVERIFY(shownAsStored);
+    QVERIFY(!random.exhaustive);
+    QVERIFY(!random.maxAirVelocity);
+}
+
+void OptimisationWindowTest::exhaustiveSearchDrawsTheFrontInTheChartAndTheTable()
+{
+    OptimisationFixture f(Language::English);
+    Toptmenue window(f.context);
+    OptimisationOptions options = exhaustiveRanges();
+    options.maxAirVelocity = roundedAirVelocityLimit(3);  // the single 150 mm pipes carry the air faster
+    searchExhaustively(f, window, options);
+    const SearchCounters& counters = window.search().counters();
+    QVERIFY(counters.skipped > 0);
+    QVERIFY(window.OptBerechnungDlg->LabelUebersprungen->isVisibleTo(window.OptBerechnungDlg));
+    QCOMPARE(window.OptBerechnungDlg->LabelUebersprungen->text(), QString::number(counters.skipped));
+
+    // The front: the files' economic records that no other beats on rate and energy.
+    const TradeOff& tradeOff = window.tradeOff();
+    QCOMPARE(static_cast<long long>(tradeOff.points.size()), counters.economic);
+    QVERIFY(tradeOff.rateFront.size() >= 2);
+    XyChart& chart = *window.OptGraph;
+    const QList<QPointF> line = chart.points(Toptmenue::kFrontSeries);
+    QCOMPARE(line.size(), static_cast<qsizetype>(tradeOff.rateFront.size()));
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const TradeOffPoint& p = tradeOff.points[tradeOff.rateFront[static_cast<std::size_t>(i)]];
+        QCOMPARE(line[i], QPointF(static_cast<double>(p.record.internalRate), static_cast<double>(p.record.energy)));
+        QVERIFY(p.airVelocity <= 3.0L);
+        if (i > 0) QVERIFY(line[i].x() > line[i - 1].x() && line[i].y() < line[i - 1].y());
+    }
+
+    // The table lists the front, sortable by each column.
+    QTableWidget& table = *window.FrontTabelle;
+    QCOMPARE(table.rowCount(), line.size());
+    QCOMPARE(table.horizontalHeaderItem(Toptmenue::VelocityColumn)->text(), QStringLiteral("Air speed\nm/s"));
+    table.sortByColumn(Toptmenue::EnergyColumn, Qt::DescendingOrder);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const TradeOffPoint& p = tradeOff.points[window.frontPointOfRow(row)];
+        QCOMPARE(table.item(row, Toptmenue::EnergyColumn)->text(), QString::number(static_cast<double>(p.record.energy), 'f', 0));
+        QCOMPARE(table.item(row, Toptmenue::VelocityColumn)->text(),
+                 QString::number(static_cast<double>(airVelocity(1000, p.record.geometry.pipeCount, p.record.geometry.diameter)), 'f', 2));
+        QVERIFY(!table.item(row, Toptmenue::PaybackColumn)->text().isEmpty());
+        if (row > 0) QVERIFY(tradeOff.points[window.frontPointOfRow(row - 1)].record.energy > p.record.energy);
+    }
+
+    // The second view: investment against energy, with its own front.
+    window.Ansicht->setCurrentIndex(1);
+    window.AnsichtChange(1);
+    QCOMPARE(window.view(), FrontView::InvestmentAndEnergy);
+    const QList<QPointF> byInvestment = chart.points(Toptmenue::kFrontSeries);
+    QCOMPARE(byInvestment.size(), static_cast<qsizetype>(tradeOff.investmentFront.size()));
+    QCOMPARE(byInvestment.first().x(), static_cast<double>(tradeOff.points[tradeOff.investmentFront.front()].investment));
+    QCOMPARE(table.rowCount(), byInvestment.size());
+    QVERIFY(chart.xMax() > byInvestment.last().x());
+    // Every economic point is drawn at its investment.
+    QCOMPARE(chart.points(Toptmenue::kEconomicSeries).size() + chart.points(Toptmenue::kStartSeries).size(),
+             static_cast<qsizetype>(tradeOff.points.size()));
+}
+
+void OptimisationWindowTest::aLineOfTheFrontIsTakenOverWithTheSaveQuestion()
+{
+    OptimisationFixture f;
+    Toptmenue window(f.context);
+    searchExhaustively(f, window, exhaustiveRanges());
+    QTableWidget& table = *window.FrontTabelle;
+    QVERIFY(table.rowCount() > 0);
+    QVERIFY(!window.BtnFrontUebernehmen->isEnabled());
+
+    // Looking at a line: the combination view, as for a point of the chart.
+    ScriptedDialogs dialogs;
+    QString shownEnergy;
+    dialogs.on<TEWTParameter>([&](TEWTParameter& view) {
+        shownEnergy = view.line(6)->text();
+        view.Abbrechen->click();
+        return view.result();
+    });
+    const TradeOffPoint& first = window.tradeOff().points[window.frontPointOfRow(0)];
+    emit table.cellDoubleClicked(0, Toptmenue::EnergyColumn);
+    QCOMPARE(shownEnergy, QStringLiteral("Energiebeitrag: %1 kWh/a").arg(static_cast<double>(first.record.energy), 0, 'f', 0));
+
+    // Taking a line over asks to save the modified project first.
+    int row = 0;
+    while (row < table.rowCount() && window.tradeOff().points[window.frontPointOfRow(row)].record.geometry ==
+                                          startingCombination(f.project()))
+        ++row;
+    QVERIFY(row < table.rowCount());
+    const TradeOffPoint chosen = window.tradeOff().points[window.frontPointOfRow(row)];
+    table.selectRow(row);
+    QVERIFY(window.BtnFrontUebernehmen->isEnabled());
+    int asked = 0;
+    window.saveChangesFirst = [&] {
+        ++asked;
+        return true;
+    };
+    f.project().modified = true;
+    window.BtnFrontUebernehmen->click();
+    QCOMPARE(asked, 1);
+    const Combination& c = chosen.record.geometry;
+    QCOMPARE(f.project().getInt(Param::rohranzahl), c.pipeCount);
+    QCOMPARE(f.project().get(Param::rohrlnge), c.length);
+    QCOMPARE(f.project().get(Param::rohrdurchmesser), c.diameter);
+    QCOMPARE(f.project().get(Param::verlegungstiefe), c.depth);
+    QVERIFY(f.project().isChecked(Param::VentilatorVor));
+    QCOMPARE(window.OptGraph->points(Toptmenue::kSelectedSeries),
+             QList<QPointF>{QPointF(static_cast<double>(chosen.record.internalRate), static_cast<double>(chosen.record.energy))});
+}
+
+void OptimisationWindowTest::theFrontIsSavedAsCsvInTheInterfacesLanguage()
+{
+    OptimisationFixture f;
+    Toptmenue window(f.context);
+    QVERIFY(!window.BtnFrontExport->isEnabled());  // no front before a search
+    searchExhaustively(f, window, exhaustiveRanges());
+    QVERIFY(window.BtnFrontExport->isEnabled());
+
+    ScriptedDialogs dialogs;
+    const QString file = f.files.filePath(QStringLiteral("front.csv"));
+    dialogs.files << file;
+    window.BtnFrontExport->click();
+    QCOMPARE(dialogs.fileDialogs.size(), std::size_t(1));
+    QCOMPARE(dialogs.fileDialogs[0].name, QStringLiteral("FrontExport"));
+    QVERIFY(dialogs.fileDialogs[0].save);
+    const std::string csv = contents(file);
+    QCOMPARE(csv, frontCsv(window.tradeOff(), FrontView::RateAndEnergy, Language::German));
+    QVERIFY(csv.find("Rohranzahl;Rohrlänge in m;") != std::string::npos);
+    QCOMPARE(static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')), window.tradeOff().rateFront.size() + 1);
+
+    // A file that cannot be written is reported.
+    dialogs.files << f.files.filePath(QStringLiteral("no/such/folder/front.csv"));
+    window.BtnFrontExport->click();
+    QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("Fehler beim Erstellen der Datei.")});
 }
 
 QTEST_MAIN(OptimisationWindowTest)
