@@ -25,8 +25,10 @@ constexpr double kMarkerSize = 3;
 // The room a tick label of an automatic step is given along the x and the y axis, pixels.
 constexpr double kLabelWidth = 45;
 constexpr double kLabelHeight = 22;
-// The least space between the labels of a fixed step, pixels.
-constexpr double kLabelGap = 6;
+// The least space between the labels of a fixed step, pixels: enough that neighbours do
+// not run into each other, and little enough that the year's hours every 800 fit the
+// annual window's chart.
+constexpr double kLabelGap = 2;
 
 }  // namespace
 

@@ -67,7 +67,7 @@ private slots:
     }
 
     // The annual chart's hours step 800 and the climate window's days step 30, each in a
-    // chart of its window's size: every label of the step is drawn. Squeezed below the
+    // chart of the size its window gives it: every label of the step is drawn. Squeezed below the
     // room its labels need, the step is widened to a whole multiple and the labels stay apart.
     void fixedStepIsDrawnAsGivenWhereItsLabelsFit()
     {
@@ -75,7 +75,7 @@ private slots:
             QSize size;
             double min, max, step;
         };
-        for (const Case& c : {Case{{640, 300}, 1, 8760, 800}, Case{{410, 360}, 0, 364, 30}}) {
+        for (const Case& c : {Case{{410, 290}, 1, 8760, 800}, Case{{410, 360}, 0, 364, 30}}) {
             XyChart chart;
             chart.resize(c.size);
             chart.setXRange(c.min, c.max, c.step);
