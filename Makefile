@@ -7,7 +7,7 @@ CMAKE_ARGS ?=
 # Debian packages the build, the tests and the desktop program need.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             nlohmann-json3-dev libcli11-dev qt6-base-dev qt6-charts-dev libgl-dev xvfb xauth \
-            poppler-utils clang libclang-rt-14-dev fonts-dejavu-core
+            poppler-utils clang libclang-rt-14-dev fonts-dejavu-core qt6-translations-l10n
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -15,11 +15,13 @@ double niceStep(double span, int maxTicks)
     return 10 * magnitude;
 }
 
-double fittingStep(double step, double span, int maxTicks)
+double fittingStep(double step, double span, double length, double labelExtent)
 {
-    const double ticks = span / step;
-    const double most = std::max(1, maxTicks);
-    return ticks <= most ? step : step * std::ceil(ticks / most);
+    if (!(step > 0) || !(span > 0) || !(length > 0)) return step;
+    const double pitch = step / span * length;  // pixels between neighbouring labels
+    // A hair of tolerance, so that labels that just fit are not pushed apart by rounding.
+    if (pitch * (1 + 1e-9) >= labelExtent) return step;
+    return step * std::ceil(labelExtent / pitch * (1 - 1e-9));
 }
 
 AxisRange roundedRange(double low, double high, double step)

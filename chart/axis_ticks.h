@@ -1,17 +1,19 @@
 #pragma once
 // The arithmetic of the axes: an automatic step of 1, 2 or 5 times a power of ten giving at
-// most the ticks whose labels fit the axis, a fixed step widened to a whole multiple where
-// its labels would not fit, a data range rounded outwards to whole steps, and the decimals
-// the tick labels need.
+// most the ticks whose labels fit the axis, a fixed step kept as it is unless its labels
+// would overlap, a data range rounded outwards to whole steps, and the decimals the tick
+// labels need.
 
 namespace talp {
 
 // At most `maxTicks` steps over the span (at least one).
 double niceStep(double span, int maxTicks = 10);
 
-// The fixed step, or its smallest whole multiple that gives at most `maxTicks` steps, so
-// that the labels of a narrow chart stay legible and still fall on the step's grid.
-double fittingStep(double step, double span, int maxTicks);
+// The fixed step, or, only where neighbouring labels would overlap, its smallest whole
+// multiple that sets them at least `labelExtent` pixels apart on an axis of `length`
+// pixels showing `span` units: the step the caller chose stands wherever its labels are
+// legible, and a narrowed chart keeps its labels on the step's grid.
+double fittingStep(double step, double span, double length, double labelExtent);
 
 struct AxisRange {
     double min, max;

@@ -1,5 +1,6 @@
 #include "chart/xy_chart.h"
 
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsRectItem>
 #include <QLabel>
@@ -21,9 +22,13 @@ namespace {
 // How close to a data point the mouse must be for it to count as hit.
 constexpr double kPickRadius = 6;
 constexpr double kMarkerSize = 3;
-// The room a tick label needs along the x and the y axis, pixels.
+// The room a tick label of an automatic step is given along the x and the y axis, pixels.
 constexpr double kLabelWidth = 45;
 constexpr double kLabelHeight = 22;
+// The least space between the labels of a fixed step, pixels: enough that neighbours do
+// not run into each other, and little enough that the year's hours every 800 fit the
+// annual window's chart.
+constexpr double kLabelGap = 2;
 
 }  // namespace
 
@@ -59,7 +64,7 @@ XyChart::XyChart(QWidget* parent)
 
     // A resized chart (or new tick labels) changes the plot: the steps follow its room.
     connect(c, &QChart::plotAreaChanged, this, [this] {
-        if (std::pair(ticksAlong(Qt::Horizontal), ticksAlong(Qt::Vertical)) != ticks_) rescale();
+        if (applied_ != plans()) rescale();
     });
 
     zoomRectangle_->setPen(QPen(Qt::black, 1, Qt::DashLine));
@@ -205,16 +210,26 @@ double XyChart::xMax() const { return xAxis_->max(); }
 double XyChart::yMin() const { return yAxis_->min(); }
 double XyChart::yMax() const { return yAxis_->max(); }
 
-int XyChart::ticksAlong(Qt::Orientation orientation) const
+QRectF XyChart::plotRoom() const
 {
     QRectF plot = chart()->plotArea();
     // Before the first layout the plot is estimated from the widget.
     if (plot.width() < 1 || plot.height() < 1) plot = QRectF(rect()).adjusted(60, 40, -20, -70);
-    const double room = orientation == Qt::Horizontal ? plot.width() / kLabelWidth : plot.height() / kLabelHeight;
-    return std::clamp(static_cast<int>(room), 2, 10);
+    return plot;
 }
 
-void XyChart::rescale()
+double XyChart::labelExtent(const QValueAxis* axis, Qt::Orientation orientation, double min, double max, double step) const
+{
+    const QFontMetricsF metrics(axis->labelsFont());
+    if (orientation == Qt::Vertical) return metrics.height() + kLabelGap;
+    // The labels are centred on their ticks: neighbours need the widest label's width apart.
+    const int decimals = tickDecimals(step);
+    const double widest = std::max(metrics.horizontalAdvance(QString::number(min, 'f', decimals)),
+                                   metrics.horizontalAdvance(QString::number(max, 'f', decimals)));
+    return widest + kLabelGap;
+}
+
+std::pair<XyChart::AxisPlan, XyChart::AxisPlan> XyChart::plans() const
 {
     const double infinity = std::numeric_limits<double>::infinity();
     double lowX = infinity, highX = -infinity;
@@ -224,8 +239,7 @@ void XyChart::rescale()
             highX = std::max(highX, p.x());
         }
     if (lowX > highX) lowX = highX = 0;
-    ticks_ = {ticksAlong(Qt::Horizontal), ticksAlong(Qt::Vertical)};
-    const AxisPlan x = plan(xScale_, lowX, highX, ticks_.first);
+    const AxisPlan x = plan(xScale_, lowX, highX, Qt::Horizontal);
 
     // An automatic y range follows the points within the x range shown, so that a zoomed
     // day fills the plot's height.
@@ -237,28 +251,40 @@ void XyChart::rescale()
             highY = std::max(highY, p.y());
         }
     if (lowY > highY) lowY = highY = 0;
-    // Every axis change redraws the series, and a redraw costs most while the curves reach
-    // far beyond the plot: the y axis goes first, while the x range of a zoom still keeps
-    // them within it.
-    apply(yAxis_, plan(yScale_, lowY, highY, ticks_.second));
-    apply(xAxis_, x);
+    return {x, plan(yScale_, lowY, highY, Qt::Vertical)};
+}
+
+void XyChart::rescale()
+{
+    const std::pair<AxisPlan, AxisPlan> wanted = plans();
+    if (applied_ != wanted) {
+        // Every axis change redraws the series, and a redraw costs most while the curves
+        // reach far beyond the plot: the y axis goes first, while the x range of a zoom
+        // still keeps them within it.
+        apply(yAxis_, wanted.second);
+        apply(xAxis_, wanted.first);
+        applied_ = wanted;
+    }
     placeZoomRectangle();
 }
 
-XyChart::AxisPlan XyChart::plan(const AxisScale& scale, double dataMin, double dataMax, int maxTicks)
+XyChart::AxisPlan XyChart::plan(const AxisScale& scale, double dataMin, double dataMax, Qt::Orientation orientation) const
 {
+    const QRectF room = plotRoom();
+    const bool along = orientation == Qt::Horizontal;
+    const double length = along ? room.width() : room.height();
+    const int maxTicks = std::clamp(static_cast<int>(length / (along ? kLabelWidth : kLabelHeight)), 2, 10);
     double min = scale.min, max = scale.max;
-    double step = scale.step;
     if (scale.automaticRange) {
-        if (step <= 0) step = niceStep(dataMax - dataMin, maxTicks);
-        const AxisRange range = roundedRange(dataMin, dataMax, step);
+        const AxisRange range = roundedRange(dataMin, dataMax, scale.step > 0 ? scale.step : niceStep(dataMax - dataMin, maxTicks));
         min = range.min;
         max = range.max;
     } else if (max <= min) {
         max = min + 1;
     }
-    step = step > 0 ? fittingStep(step, max - min, maxTicks) : niceStep(max - min, maxTicks);
-    return {min, max, step};
+    if (!(scale.step > 0)) return {min, max, niceStep(max - min, maxTicks)};
+    const QValueAxis* axis = along ? xAxis_ : yAxis_;
+    return {min, max, fittingStep(scale.step, max - min, length, labelExtent(axis, orientation, min, max, scale.step))};
 }
 
 void XyChart::apply(QValueAxis* axis, const AxisPlan& plan)

@@ -42,8 +42,9 @@ struct ChartMouseEvent {
 
 // The range and step of one axis. An automatic range follows the data (on the y axis the
 // data within the x range shown), rounded outwards to the step; an automatic step gives as
-// many labelled ticks as the plot has room for, at most ten, and a fixed step too dense for
-// the room is widened to a whole multiple of itself.
+// many labelled ticks as the plot has room for, at most ten. A fixed step is drawn as
+// given; only where the plot is too narrow for its labels to stand apart is it widened to
+// a whole multiple of itself.
 struct AxisScale {
     bool automaticRange = true;
     double min = 0, max = 1;
@@ -129,16 +130,20 @@ private:
     void rescale();
     struct AxisPlan {
         double min, max, step;
+        bool operator==(const AxisPlan&) const = default;
     };
-    static AxisPlan plan(const AxisScale& scale, double dataMin, double dataMax, int maxTicks);
+    AxisPlan plan(const AxisScale& scale, double dataMin, double dataMax, Qt::Orientation orientation) const;
+    // Both axes' plans for the data and the plot's current room: y over the points within x.
+    std::pair<AxisPlan, AxisPlan> plans() const;
     static void apply(QValueAxis* axis, const AxisPlan& plan);
-    int ticksAlong(Qt::Orientation orientation) const;
+    QRectF plotRoom() const;
+    double labelExtent(const QValueAxis* axis, Qt::Orientation orientation, double min, double max, double step) const;
     void placeZoomRectangle();
 
     QValueAxis* xAxis_;
     QValueAxis* yAxis_;
     AxisScale xScale_, yScale_;
-    std::pair<int, int> ticks_{10, 10};  // the most ticks along x and y the plot has room for
+    std::optional<std::pair<AxisPlan, AxisPlan>> applied_;  // x and y as the axes show them
     std::vector<Series> series_;
     QGraphicsRectItem* zoomRectangle_;
     std::optional<std::pair<double, double>> zoomSpan_;

@@ -131,12 +131,28 @@ std::string_view monthName(int monthIndex, bool english)
     return english ? kMonthsEn[monthIndex] : kMonthsDe[monthIndex];
 }
 
-std::string formatFixed(long double value, int decimals)
+namespace {
+
+// The value in fixed notation with its sign as the C library writes it.
+std::string signedFixed(long double value, int decimals)
 {
     char buffer[128];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (ec != std::errc{}) return "0";
-    std::string text(buffer, end);
+    return std::string(buffer, end);
+}
+
+std::string rightAligned(std::string text, int width)
+{
+    if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    return text;
+}
+
+}  // namespace
+
+std::string formatFixed(long double value, int decimals)
+{
+    std::string text = signedFixed(value, decimals);
     // A negative value that rounds to zero prints as "0.0", as a planner expects.
     if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
     return text;
@@ -144,17 +160,16 @@ std::string formatFixed(long double value, int decimals)
 
 std::string formatFixedWidth(long double value, int width, int decimals)
 {
-    std::string text = formatFixed(value, decimals);
-    if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
-    return text;
+    return rightAligned(formatFixed(value, decimals), width);
 }
 
-std::string formatIntWidth(long long value, int width)
+std::string formatFixedField(long double value, int width, int decimals)
 {
-    std::string text = std::to_string(value);
-    if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
-    return text;
+    // A zero computed as 0 × a negative factor carries a sign bit but is no negative value.
+    return rightAligned(signedFixed(value == 0 ? 0.0L : value, decimals), width);
 }
+
+std::string formatIntWidth(long long value, int width) { return rightAligned(std::to_string(value), width); }
 
 std::string formatGeneral(long double value)
 {

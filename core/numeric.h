@@ -45,8 +45,13 @@ std::string_view monthName(int monthIndex, bool english);
 
 // Number formatting with "." as decimal separator whatever the locale.
 std::string formatFixed(long double value, int decimals);
-// printf-style "%W.Df": right-aligned in at least `width` characters.
+// "%W.Df" for the screen and the report: right-aligned in at least `width` characters,
+// a negative value that rounds to zero shown as "0.0".
 std::string formatFixedWidth(long double value, int width, int decimals);
+// A field of a fixed-format export file exactly as "%W.Df" writes it: a negative value
+// that rounds to zero keeps its sign ("-0.0"), since other programs read these files and
+// compare them with the files of other installations. A zero is written without sign.
+std::string formatFixedField(long double value, int width, int decimals);
 // "%Wd" for whole numbers.
 std::string formatIntWidth(long long value, int width);
 // Shortest text that reads back to the same value, at most 15 significant digits, in

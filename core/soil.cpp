@@ -37,6 +37,14 @@ void markSoilUserDefined(Project& project, Language language)
     project.erdreich = std::string(kUserDefinedSoil.in(language));
 }
 
+std::string soilTypeName(std::string_view stored, Language language)
+{
+    for (const SoilPreset& preset : kPresets)
+        if (stored == preset.name.de || stored == preset.name.en) return std::string(preset.name.in(language));
+    if (stored == kUserDefinedSoil.de || stored == kUserDefinedSoil.en) return std::string(kUserDefinedSoil.in(language));
+    return std::string(stored);
+}
+
 std::string soilValueLabel(SoilValue which, long double value, Language language)
 {
     struct LabelFormat {

@@ -25,6 +25,10 @@ inline constexpr Text kUserDefinedSoil{"benutzerdefiniert", "user-defined"};
 void applySoilPreset(Project& project, int presetIndex, Language language);
 // A value the user typed replaces the soil-type text.
 void markSoilUserDefined(Project& project, Language language);
+// The soil type as the soil window and the report show it: the name of a preset or of
+// "user-defined" in the given language, whichever language stored it in the project; a
+// name the user typed as typed.
+std::string soilTypeName(std::string_view stored, Language language);
 
 enum class SoilValue { Density, HeatCapacity, Conductivity };
 // The label beside a soil value's scroll bar, e.g. " Dichte: 1800.0 kg/m³ ".

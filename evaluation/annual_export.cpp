@@ -48,7 +48,7 @@ void forEveryHour(const std::function<void(int month, int day, int dayOfYear, in
 
 // Each field is followed by one blank, so that a line ends with a blank.
 std::string whole(long long value, int width) { return formatIntWidth(value, width) + " "; }
-std::string real(long double value, int width, int decimals) { return formatFixedWidth(value, width, decimals) + " "; }
+std::string real(long double value, int width, int decimals) { return formatFixedField(value, width, decimals) + " "; }
 
 // The share of the difference between soil (at segment 50) and outdoor air the exchanger
 // brought to the outlet; 0 while it is off, and 0 when soil and outdoor air are equally

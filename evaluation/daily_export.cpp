@@ -6,7 +6,7 @@
 namespace talp {
 
 namespace {
-std::string real(long double value, int width, int decimals) { return formatFixedWidth(value, width, decimals) + " "; }
+std::string real(long double value, int width, int decimals) { return formatFixedField(value, width, decimals) + " "; }
 }  // namespace
 
 std::string dailyFileText(const SimulationResults& r, const ShownHour& shown, long double pipeLength,

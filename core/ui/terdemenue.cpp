@@ -146,12 +146,7 @@ void Terdemenue::refreshFromModel()
 void Terdemenue::showSoilType()
 {
     const QSignalBlocker quiet(erdreich);
-    // A preset's name is shown in the run's language whichever language stored it.
-    QString name = qt(project().erdreich);
-    for (const SoilPreset& preset : soilPresets())
-        if (project().erdreich == preset.name.de || project().erdreich == preset.name.en) name = qt(preset.name, language());
-    if (project().erdreich == kUserDefinedSoil.de || project().erdreich == kUserDefinedSoil.en)
-        name = qt(kUserDefinedSoil, language());
+    const QString name = qt(soilTypeName(project().erdreich, language()));
     const int index = erdreich->findText(name);
     if (index >= 0) erdreich->setCurrentIndex(index);
     erdreich->setEditText(name);

@@ -6,6 +6,7 @@
 #include "climate/regions.h"
 #include "core/hvac.h"
 #include "core/numeric.h"
+#include "core/soil.h"
 #include "shell/lang_haupt.h"
 
 namespace talp {
@@ -85,10 +86,10 @@ void pipeSection(ReportWriter& w, const Project& p)
     w.empty();
 }
 
-void soilSection(ReportWriter& w, const Project& p)
+void soilSection(ReportWriter& w, const Project& p, Language language)
 {
     w.labelOnly(17);
-    w.value(18, p.erdreich);
+    w.value(18, soilTypeName(p.erdreich, language));
     w.value(19, fixed(p.get(Param::dichte), 2), " kg/m³");
     w.value(20, fixed(p.get(Param::wrmekapazitt), 2), " kJ/(kg K)");
     w.value(21, fixed(p.get(Param::wrmeleitfhigkeit), 2), " W/(m K)");
@@ -250,7 +251,7 @@ ProjectReport projectReport(const ReportSource& source)
 
     w.startPage(header, 9);
     pipeSection(w, p);
-    soilSection(w, p);
+    soilSection(w, p, source.language);
     climateSection(w, p, source.language);
     hvacSection(w, p);
     costSection(w, p);

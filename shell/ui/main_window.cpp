@@ -18,6 +18,7 @@
 #include "shell/ui/qt_text.h"
 #include "shell/ui/report_commands.h"
 #include "shell/ui/save_changes_dialog.h"
+#include "shell/ui/toolkit_translation.h"
 #include "shell/ui/topic_window.h"
 #include "shell/window_title.h"
 
@@ -254,6 +255,7 @@ Language Thauptmenu::languageStartUp()
 void Thauptmenu::applyLanguage()
 {
     const Language language = session_.language();
+    applyToolkitLanguage(language);
     for (const MenuItemSpec& item : menuTable()) action(item.id)->setText(qt(menuCaption(item.id), language));
     aenderungen_->applyLanguage(language);
     shellStateChanged();

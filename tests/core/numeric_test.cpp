@@ -79,6 +79,12 @@ TEST(Formatting, UsesThePointWhateverTheLocale)
     EXPECT_EQ(formatFixedWidth(-0.04L, 6, 1), "   0.0");
     EXPECT_EQ(formatFixedWidth(0.5L, 9, 4), "   0.5000");
     EXPECT_EQ(formatIntWidth(7, 3), "  7");
+    // The export files write their fields as the C library does; only a zero has no sign.
+    EXPECT_EQ(formatFixedField(-0.04L, 6, 1), "  -0.0");
+    EXPECT_EQ(formatFixedField(-0.004L, 6, 2), " -0.00");
+    EXPECT_EQ(formatFixedField(-0.0L, 6, 1), "   0.0");
+    EXPECT_EQ(formatFixedField(-0.06L, 6, 1), "  -0.1");
+    EXPECT_EQ(formatFixedField(1234.56L, 8, 1), "  1234.6");
     EXPECT_EQ(formatGeneral(0.1L), "0.1");
     EXPECT_EQ(formatGeneral(1000.0L), "1000");
     EXPECT_EQ(formatGeneral(5.9e-7L), "5.9E-7");

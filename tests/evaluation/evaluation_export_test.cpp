@@ -17,10 +17,19 @@ namespace {
 namespace fs = std::filesystem;
 
 // 2 July 13:00 (day 183, hour of the year 4381) runs; 13:00 of 3 July runs with the soil
-// at segment 50 as warm as the outdoor air; everything else is 0.
+// at segment 50 as warm as the outdoor air; 1 January 1:00 is off with values just below
+// zero, and at 2:00 the exchanger runs and cools the air a hair, an efficiency just below
+// zero; everything else is 0.
 SimulationResults knownYear()
 {
     SimulationResults r;
+    r.HourlyOutdoorTemp(1, 1) = -0.04L;
+    r.HourlyHeatGain(1, 1) = -0.049L;
+    r.SampleAirTemp(1, 1) = -0.02L;
+    r.HourlyAirFlow(1, 2) = 100;
+    r.HourlyOutdoorTemp(1, 2) = 5;
+    r.HourlyOutletTemp(1, 2) = 4.99L;
+    r.SampleSoilTemp(5, 2) = 10;
     r.HourlyAirFlow(183, 13) = 250;
     r.HourlyOutdoorTemp(183, 13) = 10;
     r.HourlyOutletTemp(183, 13) = 13;
@@ -80,6 +89,9 @@ TEST(AnnualExport, HeaderAndEveryHourByTheFieldWidths)
     EXPECT_EQ(lines[14], "");
     EXPECT_EQ(lines[15 + 4380], " 7  2 13 1    250.0   10.0   13.0      0.2   12.5000 ");
     EXPECT_EQ(lines.back(), "12 31 24 0      0.0   -7.8    0.0      0.0    0.0000 ");
+    // Other programs compare these files with those of other installations: a value that
+    // rounds to zero from below is written "-0.0", as the format writes it.
+    EXPECT_EQ(lines[15], " 1  1  1 0      0.0   -0.0    0.0     -0.0    0.0000 ");
 
     std::size_t index = 15;
     int d = 0;
@@ -98,6 +110,13 @@ TEST(AnnualExport, HeaderAndEveryHourByTheFieldWidths)
                 ASSERT_EQ(lines[index++], expected) << month << "/" << day << " " << h;
             }
         }
+
+    // A zero that carries a sign bit (0 × a negative factor) is no negative value.
+    SimulationResults signedZero;
+    signedZero.HourlyHeatGain(1, 1) = -0.0L;
+    signedZero.HourlyOutletTemp(1, 1) = -0.0L;
+    EXPECT_EQ(linesOf(annualFileText(signedZero, {}, Language::German))[15],
+              " 1  1  1 0      0.0    0.0    0.0      0.0    0.0000 ");
 
     const auto english = linesOf(annualFileText(r, {}, Language::English));
     EXPECT_EQ(english[0], "TALP - annual analysis -");
@@ -124,6 +143,10 @@ TEST(AnnualExport, SegmentFileWithEfficiencyAndNineSegments)
     // Off: no efficiency; running with soil as warm as the outdoor air: 0, not a division by 0.
     EXPECT_EQ(lines[18 + 4381].substr(0, 30), " 7  2 14    0.0    0.0   0.00 ");
     EXPECT_EQ(lines[18 + 4404].substr(0, 30), " 7  3 13    4.0    6.0   0.00 ");
+    // Values just below zero keep their sign: the outdoor and the air temperature of
+    // 1 January 1:00, and the efficiency (4.99 − 5) / (10 − 5) of 2:00.
+    EXPECT_EQ(lines[18].substr(0, 62), " 1  1  1   -0.0    0.0   0.00   1    0.4   -0.0    0.0    0.0 ");
+    EXPECT_EQ(lines[19].substr(0, 30), " 1  1  2    5.0    5.0  -0.00 ");
     EXPECT_EQ(linesOf(segmentFileText(r, 40, {}, Language::English))[11], "   EHX pipe length           m");
 }
 
@@ -164,6 +187,7 @@ TEST(DailyExport, ProfileOfTheShownHour)
         r.DaySoilTemp(14, s) = 9.5L;
         r.DayHeatFluxDensity(14, s) = -12.34L * s;
     }
+    r.DaySoilTemp(14, 1) = -0.01L;
     const ShownHour shown{12, 6, 14};
     const auto lines = linesOf(dailyFileText(r, shown, 40, "garten.tlp", Language::German));
     ASSERT_EQ(lines.size(), 16u + 100u);
@@ -171,7 +195,7 @@ TEST(DailyExport, ProfileOfTheShownHour)
     EXPECT_EQ(lines[4], "12. Juli, 14:00");
     EXPECT_EQ(lines[12], "Wärmefluß           W/m2");
     EXPECT_EQ(lines[14], "Format = (I3, 1X, F4.1, 1X, F4.1, 1X, F4.1, 1X, F4.1, 1X, F6.1, 1X)");
-    EXPECT_EQ(lines[16], "  1    0.4    5.1    8.0    9.5    -12.3 ");
+    EXPECT_EQ(lines[16], "  1    0.4    5.1    8.0   -0.0    -12.3 ");
     EXPECT_EQ(lines[115], "100   40.0   15.0    9.0    9.5  -1234.0 ");
     for (int s = 1; s <= 100; ++s)
         EXPECT_EQ(lines[static_cast<std::size_t>(15 + s)],

@@ -1,4 +1,7 @@
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -106,6 +109,7 @@ class MainWindowTest : public QObject {
 private slots:
     void firstStartAsksForTheLanguageAndEnglishShowsEnglishCaptions();
     void choosingGermanLaterAsksForARestartAndKeepsEnglish();
+    void theToolkitsOwnButtonsSpeakTheInterfaceLanguage();
     void titleAndRecentFilesFollowTheSavedProjects();
     void newWithAnUnmodifiedProjectLoadsThePresetsAtOnce();
     void closingWithChangesYesAndACancelledSaveAsKeepsTheProgramOpen();
@@ -160,6 +164,31 @@ void MainWindowTest::choosingGermanLaterAsksForARestartAndKeepsEnglish()
     QCOMPARE(readFirstLine(s.root() / "sys/talp.ini"), std::string("DE"));
     QCOMPARE(s.session.language(), Language::English);
     QCOMPARE(s.window->action(MenuItem::Datei1)->text(), QStringLiteral("File"));
+}
+
+// Message boxes and file dialogs take their standard buttons from the toolkit, whose
+// catalogue follows the language the start-up settles.
+void MainWindowTest::theToolkitsOwnButtonsSpeakTheInterfaceLanguage()
+{
+    const auto buttonsOfABox = [] {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("TALP"), QStringLiteral("?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return QStringList{box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text(),
+                           box.button(QMessageBox::Cancel)->text()};
+    };
+    Answers answers;
+    {
+        Start german("DE");
+        QVERIFY(german.started());
+        QCOMPARE(buttonsOfABox(), (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein"), QStringLiteral("Abbrechen")}));
+        QFileDialog files;
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        QCOMPARE(files.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(),
+                 QStringLiteral("Abbrechen"));
+    }
+    Start english("EN");
+    QVERIFY(english.started());
+    QCOMPARE(buttonsOfABox(), (QStringList{QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("Cancel")}));
 }
 
 void MainWindowTest::titleAndRecentFilesFollowTheSavedProjects()

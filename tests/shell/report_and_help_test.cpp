@@ -2,6 +2,7 @@
 // with their calculation, the window picture, the command line's PDF, and the help window
 // that F1 and the help buttons open.
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFileDialog>
 #include <QImage>
@@ -16,10 +17,14 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <map>
 #include <QtTest>
 
 #include "core/numeric.h"
+#include "climate/ui/tfkalender.h"
+#include "core/ui/tdetails.h"
 #include "core/ui/tewtmenue.h"
+#include "evaluation/ui/tewtparameter.h"
 #include "files/hourly_file.h"
 #include "files/project_file.h"
 #include "shell/help_file.h"
@@ -87,6 +92,7 @@ private slots:
     void f1OnAControlOpensItsTopic();
     void f1OnEveryListedControlAndWindowOpensItsTopic();
     void contentsAndRepeatedRequestsTurnTheHelpWindow();
+    void theHelpNamesEveryButtonAsTheWindowsShowIt();
     void aMissingHelpFileIsReportedWithItsPath();
     void theHelpWindowStaysUsableBesideTheModalDialogThatAskedForIt();
 };
@@ -352,6 +358,63 @@ void ReportAndHelpTest::contentsAndRepeatedRequestsTurnTheHelpWindow()
     context.showHelp(1012);
     QCOMPARE(help->browser()->verticalScrollBar()->value(), offsetTop);
     QCOMPARE(context.help().window(), help);
+}
+
+// A help that sends the user to a button the window does not have ("Annual" where the
+// button reads "Year") leaves them searching: every button and radio button the help names
+// is quoted as its window shows it, in both languages.
+void ReportAndHelpTest::theHelpNamesEveryButtonAsTheWindowsShowIt()
+{
+    for (Language language : {Language::German, Language::English}) {
+        Session session(installation());
+        session.languageState.language = language;
+        ShellContext context(session);
+        QFile file(QString::fromStdString(helpFilePath(session.installation, language).string()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString help = QString::fromUtf8(file.readAll()).simplified();
+        // One topic: from its anchor to the next heading.
+        const auto topicText = [&help](int topic) {
+            const qsizetype start = help.indexOf(QStringLiteral("<a name=\"%1\"></a>").arg(topic));
+            return start < 0 ? QString() : help.mid(start, help.indexOf(QStringLiteral("<h2>"), start) - start);
+        };
+        const auto quoted = [language](QString caption) {
+            caption.remove(QLatin1Char('&'));
+            return language == Language::German ? QString::fromUtf8("„") + caption + QString::fromUtf8("“")
+                                                : QLatin1Char('"') + caption + QLatin1Char('"');
+        };
+
+        std::map<Topic, std::unique_ptr<TopicWindow>> windows;
+        for (const TopicSpec& entry : topicTable()) windows[entry.id].reset(createTopicWindow(entry.id, context));
+        emit context.languageApplied();
+        const auto button = [&windows](Topic topic, const char* name) {
+            return windows.at(topic)->findChild<QAbstractButton*>(QLatin1String(name));
+        };
+        TDetails depthTable(context, SegmentMode::Depth);
+        TFKalender calendar(context);
+        TEWTParameter combination;
+        combination.showCombination(session.project, CombinationRecord{}, language);
+
+        const std::pair<int, QAbstractButton*> named[] = {
+            {707, button(Topic::Ewt, "VentilatorVor")},      {707, button(Topic::Ewt, "VentilatorNach")},
+            {705, depthTable.UebernehmenBtn},                {705, depthTable.RuecksetzenBtn},
+            {1000, button(Topic::Hlk, "hlk_quasistat")},     {1013, calendar.Immer_An},
+            {1013, calendar.Immer_Aus},                      {1200, button(Topic::Jahr, "DateiAus")},
+            {1300, button(Topic::Tag, "berechnen")},         {1300, button(Topic::Tag, "DateiAus")},
+            {1400, button(Topic::Optimum, "BtnEnergetisch")}, {1400, button(Topic::Optimum, "BtnFortsetzen")},
+            {1400, button(Topic::Optimum, "BtnNeuStarten")}, {1400, combination.Uebernehmen}};
+        for (const auto& [topic, shown] : named) {
+            QVERIFY(shown);
+            QVERIFY2(topicText(topic).contains(quoted(shown->text())),
+                     qPrintable(QStringLiteral("%1: %2").arg(topic).arg(quoted(shown->text()))));
+        }
+        // The contents name the navigation buttons in bold; a window's own button is not in
+        // its row.
+        for (const TopicSpec& entry : topicTable()) {
+            const Topic other = entry.id == Topic::Ewt ? Topic::Erde : Topic::Ewt;
+            const QString bold = QStringLiteral("<b>%1</b>").arg(windows.at(other)->navigationBar()->button(entry.id)->text());
+            QVERIFY2(topicText(kHelpContents).contains(bold), qPrintable(bold));
+        }
+    }
 }
 
 void ReportAndHelpTest::aMissingHelpFileIsReportedWithItsPath()

@@ -118,6 +118,29 @@ TEST(ProjectReport, OnePipeHasNoSpacingAndAFanAfterTheExchangerIsNamed)
     EXPECT_TRUE(has(page, "    Ventilator nach Erdwärmeaustauscher: "));
 }
 
+// The soil type prints as the soil window shows it: a preset's and "user-defined"'s name
+// in the report's language whichever language stored it, a name the user typed as typed.
+TEST(ProjectReport, SoilTypeIsPrintedInTheReportsLanguage)
+{
+    struct Case {
+        std::string stored;
+        Language language;
+        std::string printed;
+    };
+    for (const Case& c : {Case{"Sand trocken", Language::English, "    Type of soil: dry sand"},
+                          Case{"lehmig feucht", Language::English, "    Type of soil: moist loamy soil"},
+                          Case{"dry sand", Language::German, "    Bodentyp: Sand trocken"},
+                          Case{"Sand trocken", Language::German, "    Bodentyp: Sand trocken"},
+                          Case{"benutzerdefiniert", Language::English, "    Type of soil: user-defined"},
+                          Case{"user-defined", Language::German, "    Bodentyp: benutzerdefiniert"},
+                          Case{"Löss am Hang", Language::English, "    Type of soil: Löss am Hang"},
+                          Case{"", Language::English, "    Type of soil: "}}) {
+        Inputs in;
+        in.project.erdreich = c.stored;
+        EXPECT_TRUE(has(in.report(c.language).pages.at(0), c.printed)) << c.stored;
+    }
+}
+
 TEST(ProjectReport, NamedProjectHeaderCarriesTheFileNameWithoutItsFolder)
 {
     Inputs in;

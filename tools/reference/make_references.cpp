@@ -148,7 +148,7 @@ const std::vector<Case>& cases()
 {
     static const std::vector<Case> list{
         {"defaults", "every input at its default, the sine climate", true, [](Project&, ClimateContext&, const fs::path&) {}},
-        {"presets_region4", "the presets of a new project: region 4", false,
+        {"presets_region4", "every input at its default on the climate of region 4 (the earlier presets of a new project)", false,
          [](Project& p, ClimateContext& c, const fs::path&) { region(p, c, 4); }},
         {"one_pipe_fan_after", "one pipe, the fan after it", false,
          [](Project& p, ClimateContext&, const fs::path&) { pipes(p, 1, 30, 200, 1.5L, 2.5L, false); }},

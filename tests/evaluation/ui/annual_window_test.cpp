@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "chart/xy_chart.h"
@@ -86,6 +87,7 @@ private slots:
     void yearWithoutOperationShowsPrefixesOnly();
     void shortDragsNearTheEndsOfTheYearZoomToTheirFirstOrLastDay();
     void rightClickEndsTheZoomAndHoverShowsTheDate();
+    void hourAxisStepsEvery800HoursAtTheWindowsOwnSize();
     void shiftClickOpensTheDailyWindowOnThatHour();
     void heatExchangeModeShowsOneSeriesWithoutLegend();
     void cancelledPeriodWarningLeavesWithoutCalculating();
@@ -176,6 +178,21 @@ void AnnualWindowTest::rightClickEndsTheZoomAndHoverShowsTheDate()
     QCOMPARE(chart.xMin(), 1.0);
     QCOMPARE(chart.xMax(), 8760.0);
     QCOMPARE(chart.points(0).size(), 8760);
+}
+
+void AnnualWindowTest::hourAxisStepsEvery800HoursAtTheWindowsOwnSize()
+{
+    for (Language language : {Language::German, Language::English}) {
+        AnnualFixture f(language);
+        f.withPresetYear();
+        Tjahreswmenue window(f.context);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.size(), QSize(640, 386));
+        const auto* hours = qobject_cast<QValueAxis*>(window.xyGraph1->chart()->axes(Qt::Horizontal).constFirst());
+        QCOMPARE(hours->tickInterval(), 800.0);
+        QCOMPARE(hours->tickAnchor(), 0.0);
+    }
 }
 
 void AnnualWindowTest::shiftClickOpensTheDailyWindowOnThatHour()
