@@ -1,5 +1,7 @@
 #include "shell/project_commands.h"
 
+#include <filesystem>
+
 #include "shell/lang_haupt.h"
 
 namespace talp {
@@ -34,7 +36,7 @@ void ProjectCommands::startUp(std::span<const std::string> arguments)
 
 void ProjectCommands::shutDown()
 {
-    session_.recentFiles.write(session_.installation.writable(kRecentFilesFile));
+    session_.recentFiles.write(session_.installation.writableSetting(kRecentFilesFile));
 }
 
 bool ProjectCommands::loadInto(const std::filesystem::path& file, FileFault* fault)
