@@ -18,13 +18,15 @@ std::string commandLineProjectPath(std::span<const std::string> arguments)
 
 void ProjectCommands::startUp(std::span<const std::string> arguments)
 {
-    session_.recentFiles.read(session_.installation.readable(kRecentFilesFile));
+    session_.recentFiles.read(session_.installation.readableSetting(kRecentFilesFile));
     frontend_.shellStateChanged();
     if (arguments.empty()) {
         loadPresets();
         return;
     }
-    const std::string path = commandLineProjectPath(arguments);
+    // Kept by its full path: the recent files outlive the working directory the program was
+    // started in.
+    const std::string path = std::filesystem::absolute(commandLineProjectPath(arguments)).lexically_normal().string();
     if (loadInto(path)) {
         session_.projectPath = path;
         frontend_.shellStateChanged();
