@@ -13,9 +13,11 @@ foreach(step "update-mime-database;${share}/mime"
              "update-desktop-database;-q;${share}/applications"
              "gtk-update-icon-cache;-q;-t;-f;${share}/icons/hicolor")
   list(POP_FRONT step tool)
+  unset(tool_path)
   find_program(tool_path ${tool} NO_CACHE)
   if(tool_path)
-    message(STATUS "Updating: ${tool} ${step}")
-    execute_process(COMMAND ${tool_path} ${step})
+    list(JOIN step " " arguments)
+    message(STATUS "Updating: ${tool} ${arguments}")
+    execute_process(COMMAND ${tool_path} ${step} OUTPUT_QUIET)
   endif()
 endforeach()
