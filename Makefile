@@ -3,15 +3,20 @@
 BUILD      ?= build
 JOBS       ?= 2
 CMAKE_ARGS ?=
+PREFIX     ?= /usr/local
+DESTDIR    ?=
 
 # Debian packages the build, the tests and the desktop program need.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             nlohmann-json3-dev libcli11-dev qt6-base-dev qt6-charts-dev libgl-dev xvfb xauth \
-            poppler-utils clang libclang-rt-14-dev fonts-dejavu-core qt6-translations-l10n
+            poppler-utils clang libclang-rt-14-dev fonts-dejavu-core qt6-translations-l10n \
+            qt6-svg-dev desktop-file-utils appstream shared-mime-info groff-base
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+# Installing into a folder the user cannot write (the default /usr/local) takes sudo.
+INSTALL_SUDO := $(if $(DESTDIR),,$(shell [ -w "$(PREFIX)" ] || echo $(SUDO)))
 
-.PHONY: all deps configure build run test bench fuzz test-sanitize clean
+.PHONY: all deps configure build run install test bench fuzz test-sanitize clean
 
 all: build
 
@@ -25,7 +30,8 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(if $(CI),-DTALP_WERROR=ON) $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(if $(CI),-DTALP_WERROR=ON) \
+	      $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -33,6 +39,11 @@ build: configure
 run: build
 	@if [ -x $(BUILD)/bin/talp ]; then $(BUILD)/bin/talp; \
 	else $(BUILD)/bin/talp-cli run; fi
+
+# The programs, their data under PREFIX/share/talp, the menu entry, the project file type,
+# the icons and the man pages; DESTDIR stages the installation for a package.
+install: build
+	DESTDIR="$(DESTDIR)" $(INSTALL_SUDO) cmake --install $(BUILD)
 
 # Every test passes every time or it is a fault: nothing is tried again.
 test: build

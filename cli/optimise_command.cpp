@@ -267,7 +267,9 @@ CommandAction optimiseCommand(CLI::App& command)
     command.add_option("--threads", line->threads, "calculate on T threads, 1..256 (default: one per core)")
         ->type_name("T")
         ->transform(WholeNumber(1, 256));
-    command.add_option("--dir", line->directory, "the folder of the result files (default: the installation's own)")
+    command
+        .add_option("--dir", line->directory,
+                    "the folder of the result files (default: TALP's own, ~/.local/share/talp when installed)")
         ->type_name("DIR");
     command
         .add_option("--ranges", line->ranges,

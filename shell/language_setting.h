@@ -1,6 +1,6 @@
 #pragma once
-// The language of the run: German unless "sys/talp.ini" says "EN"; settled once it is read
-// from that file or chosen in the language window, and then kept for the whole run.
+// The language of the run: German unless the settings file talp.ini says "EN"; settled once
+// it is read from that file or chosen in the language window, and then kept for the whole run.
 
 #include <filesystem>
 #include <optional>
@@ -14,7 +14,9 @@ struct LanguageState {
     bool settled = false;
 };
 
-inline constexpr std::string_view kLanguageSettingsFile = "sys/talp.ini";
+// A settings file (Installation::readableSetting): sys/talp.ini in the build folder,
+// ~/.config/talp/talp.ini for an installed program.
+inline constexpr std::string_view kLanguageSettingsFile = "talp.ini";
 
 // The language in a settings file: English for a first line "EN", German for any other
 // content; nothing when the file does not exist.

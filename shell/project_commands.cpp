@@ -1,5 +1,7 @@
 #include "shell/project_commands.h"
 
+#include <filesystem>
+
 #include "shell/lang_haupt.h"
 
 namespace talp {
@@ -16,13 +18,15 @@ std::string commandLineProjectPath(std::span<const std::string> arguments)
 
 void ProjectCommands::startUp(std::span<const std::string> arguments)
 {
-    session_.recentFiles.read(session_.installation.readable(kRecentFilesFile));
+    session_.recentFiles.read(session_.installation.readableSetting(kRecentFilesFile));
     frontend_.shellStateChanged();
     if (arguments.empty()) {
         loadPresets();
         return;
     }
-    const std::string path = commandLineProjectPath(arguments);
+    // Kept by its full path: the recent files outlive the working directory the program was
+    // started in.
+    const std::string path = std::filesystem::absolute(commandLineProjectPath(arguments)).lexically_normal().string();
     if (loadInto(path)) {
         session_.projectPath = path;
         frontend_.shellStateChanged();
@@ -34,7 +38,7 @@ void ProjectCommands::startUp(std::span<const std::string> arguments)
 
 void ProjectCommands::shutDown()
 {
-    session_.recentFiles.write(session_.installation.writable(kRecentFilesFile));
+    session_.recentFiles.write(session_.installation.writableSetting(kRecentFilesFile));
 }
 
 bool ProjectCommands::loadInto(const std::filesystem::path& file, FileFault* fault)

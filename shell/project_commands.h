@@ -40,7 +40,8 @@ std::string commandLineProjectPath(std::span<const std::string> arguments);
 
 inline constexpr std::string_view kPresetsFile = "sys/TalpPre.tlp";
 inline constexpr std::string_view kBackupFile = "sys/TalpPre.sav";
-inline constexpr std::string_view kRecentFilesFile = "sys/RList";
+// A settings file (Installation::readableSetting), beside talp.ini.
+inline constexpr std::string_view kRecentFilesFile = "RList";
 
 inline constexpr Text kOpenFailed{"Datei nicht gefunden oder defekt. Talp-Voreinstellungen werden geöffnet.",
                                   "File not found or unreadable. TALP-defaults opened instead."};

@@ -1,5 +1,5 @@
 #pragma once
-// The five most recently saved projects, entry 1 the most recent, kept in "sys/RList"
+// The five most recently saved projects, entry 1 the most recent, kept in the settings file RList
 // (five lines, an empty line for an empty slot).
 
 #include <array>

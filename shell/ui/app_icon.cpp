@@ -6,22 +6,22 @@
 
 namespace talp {
 
-namespace {
-
-QPixmap drawIcon(int size)
+void paintTalpIcon(QPainter& p, qreal s)
 {
-    QPixmap icon(size, size);
-    icon.fill(Qt::transparent);
-    QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size;
     const QRectF frame(0.5, 0.5, s - 1, s - 1);
-    QPainterPath clip;
-    clip.addRoundedRect(frame, s * 0.15, s * 0.15);
-    p.setClipPath(clip);
-    p.fillRect(QRectF(0, 0, s, s * 0.32), QColor(120, 175, 225));   // sky
-    p.fillRect(QRectF(0, s * 0.32, s, s * 0.06), QColor(70, 140, 60)); // grass
-    p.fillRect(QRectF(0, s * 0.38, s, s * 0.62), QColor(110, 75, 40)); // soil
+    QPainterPath outline;
+    outline.addRoundedRect(frame, s * 0.15, s * 0.15);
+    // The bands are shapes cut to the outline rather than fills under a clip, so that the
+    // scalable icon drawn by this code has its rounded corners too.
+    const auto band = [&](qreal top, qreal height, const QColor& colour) {
+        QPainterPath rect;
+        rect.addRect(QRectF(0, top, s, height));
+        p.fillPath(outline.intersected(rect), colour);
+    };
+    band(0, s * 0.32, QColor(120, 175, 225));         // sky
+    band(s * 0.32, s * 0.06, QColor(70, 140, 60));    // grass
+    band(s * 0.38, s * 0.62, QColor(110, 75, 40));    // soil
     // The pipe, air entering on the left and leaving into the building on the right.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(235, 235, 225));
@@ -30,10 +30,19 @@ QPixmap drawIcon(int size)
     p.drawEllipse(QPointF(s * 0.25, s * 0.70), s * 0.05, s * 0.05);
     p.setBrush(QColor(60, 110, 200));
     p.drawEllipse(QPointF(s * 0.75, s * 0.70), s * 0.05, s * 0.05);
-    p.setClipping(false);
     p.setPen(QPen(QColor(60, 45, 30), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(frame, s * 0.15, s * 0.15);
+}
+
+namespace {
+
+QPixmap drawIcon(int size)
+{
+    QPixmap icon(size, size);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    paintTalpIcon(p, size);
     return icon;
 }
 

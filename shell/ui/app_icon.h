@@ -4,8 +4,13 @@
 
 #include <QIcon>
 
+class QPainter;
+
 namespace talp {
 
 QIcon talpIcon();
+// Paints the icon into the square of side `size` at the painter's origin; the icon set of
+// the desktop entry (tools/icons) is drawn by it too.
+void paintTalpIcon(QPainter& painter, qreal size);
 
 }  // namespace talp

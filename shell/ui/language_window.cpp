@@ -79,7 +79,7 @@ LanguageWindow::LanguageWindow(Session& session, QWidget* parent) : QDialog(pare
 void LanguageWindow::choose(Language language)
 {
     const bool restartNeeded =
-        chooseLanguage(session_.languageState, language, session_.installation.writable(kLanguageSettingsFile));
+        chooseLanguage(session_.languageState, language, session_.installation.writableSetting(kLanguageSettingsFile));
     if (restartNeeded) {
         QString text = qt(kRestartForLanguage);
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -1,5 +1,5 @@
 #pragma once
-// `sprachwahl`: the choice between German and English, stored in sys/talp.ini. The first
+// `sprachwahl`: the choice between German and English, stored in the settings file talp.ini. The first
 // choice of a run takes effect at once; a later one at the next start.
 
 #include <QDialog>

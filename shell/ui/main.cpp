@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <iostream>
+#include <string_view>
 
 #include "files/hourly_file.h"
 #include "shell/record_store.h"
@@ -12,9 +14,15 @@
 
 int main(int argc, char* argv[])
 {
+    if (argc == 2 && argv[1] == std::string_view("--version")) {
+        std::cout << "talp " TALP_VERSION "\n";
+        return 0;
+    }
     if (talp::isReportPdfCommand(argc, argv)) return talp::runReportPdfCommand(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TALP"));
+    // The desktop entry's name: window managers show its icon and name for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.talp.Talp"));
     QApplication::setWindowIcon(talp::talpIcon());
     // "." is the decimal separator for the whole run, in every display and every input.
     QLocale::setDefault(QLocale::c());

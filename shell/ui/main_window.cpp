@@ -242,7 +242,7 @@ void Thauptmenu::refreshMenuStates()
 Language Thauptmenu::languageStartUp()
 {
     LanguageState& state = session_.languageState;
-    if (!settleLanguageFromSettings(state, session_.installation.readable(kLanguageSettingsFile))) {
+    if (!settleLanguageFromSettings(state, session_.installation.readableSetting(kLanguageSettingsFile))) {
         LanguageWindow window(session_, infomenue_->isVisible() ? static_cast<QWidget*>(infomenue_) : this);
         dialogs().exec(window);
     }

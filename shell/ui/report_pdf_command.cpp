@@ -66,7 +66,7 @@ int runReportPdfCommand(int argc, char** argv)
 
     Session session(locateInstallationOfRunningProgram(argv[0]));
     session.openHourlyFile = hourlyFileOpener(&session.installation);
-    settleLanguageFromSettings(session.languageState, session.installation.readable(kLanguageSettingsFile));
+    settleLanguageFromSettings(session.languageState, session.installation.readableSetting(kLanguageSettingsFile));
     RecordProjectStore store(session);
     const std::vector<std::string> projectArguments(argv + 3, argv + argc);
     if (!loadProject(session, store, projectArguments)) return 1;

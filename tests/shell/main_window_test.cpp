@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <algorithm>
 #include <fstream>
 
 #include "evaluation/ui/activation.h"
@@ -81,6 +82,37 @@ struct Start {
     std::unique_ptr<Thauptmenu> window;
 };
 
+// Sets an environment variable for the lifetime of the object.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const std::filesystem::path& value)
+        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), saved_(qgetenv(name))
+    {
+        qputenv(name, QByteArray::fromStdString(value.string()));
+    }
+    ~ScopedVariable()
+    {
+        if (wasSet_) qputenv(name_, saved_);
+        else qunsetenv(name_);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    bool wasSet_;
+    QByteArray saved_;
+};
+
+std::vector<std::filesystem::path> filesUnder(const std::filesystem::path& dir)
+{
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir))
+        if (entry.is_regular_file()) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
 // Answers the program's questions: file dialogs with the paths in `dialogs.files` (cancelled
 // when there is none) and the save-changes dialog with `answer`.
 struct Answers {
@@ -111,6 +143,7 @@ private slots:
     void choosingGermanLaterAsksForARestartAndKeepsEnglish();
     void theToolkitsOwnButtonsSpeakTheInterfaceLanguage();
     void titleAndRecentFilesFollowTheSavedProjects();
+    void anInstalledProgramKeepsSettingsRecentFilesAndPresetsInTheUsersFolders();
     void newWithAnUnmodifiedProjectLoadsThePresetsAtOnce();
     void closingWithChangesYesAndACancelledSaveAsKeepsTheProgramOpen();
     void aProjectFromTheCommandLineIsNamedAndUnmodifiedUntilEdited();
@@ -221,6 +254,40 @@ void MainWindowTest::titleAndRecentFilesFollowTheSavedProjects()
     std::string first;
     std::getline(list, first);
     QCOMPARE(QString::fromStdString(first), s.path("a.tlp"));
+}
+
+void MainWindowTest::anInstalledProgramKeepsSettingsRecentFilesAndPresetsInTheUsersFolders()
+{
+    QTemporaryDir dir;
+    const std::filesystem::path root = dir.path().toStdString();
+    const std::filesystem::path share = root / "prefix/share/talp";
+    std::filesystem::create_directories(share / "sys");
+    std::ofstream(share / "sys/TalpPre.sav") << "backup";  // present in every installation
+    ScopedVariable config("XDG_CONFIG_HOME", root / "config");
+    ScopedVariable data("XDG_DATA_HOME", root / "data");
+
+    Session session(locateInstallation(root / "prefix/bin/talp", InstallLayout{"../share/talp", {}}));
+    MemoryStore store;
+    store.files[(share / "sys/TalpPre.tlp").string()] = MemoryStore::projectWithPipes(3);
+    Answers answers;
+    answers.dialogs.on<LanguageWindow>([](LanguageWindow& language) {
+        language.btn_EN->click();
+        return QDialog::Accepted;
+    });
+    Thauptmenu window(session, store, {}, probeWindows);
+    window.show();
+    QVERIFY(QTest::qWaitFor([&] { return store.loads > 0; }, 8000));
+    QCOMPARE(store.loaded.front(), (share / "sys/TalpPre.tlp").string());
+
+    answers.dialogs.files << dir.filePath(QStringLiteral("a.tlp"));
+    window.action(MenuItem::Speichernunter1)->trigger();
+    window.action(MenuItem::Speichern2)->trigger();  // the current inputs become the presets
+    window.close();
+
+    QCOMPARE(readFirstLine(root / "config/talp/talp.ini"), std::string("EN"));
+    QCOMPARE(QString::fromStdString(readFirstLine(root / "config/talp/RList")), dir.filePath(QStringLiteral("a.tlp")));
+    QCOMPARE(store.saved.back(), (root / "data/talp/sys/TalpPre.tlp").string());
+    QCOMPARE(filesUnder(root / "prefix"), std::vector<std::filesystem::path>{share / "sys/TalpPre.sav"});
 }
 
 void MainWindowTest::newWithAnUnmodifiedProjectLoadsThePresetsAtOnce()

@@ -90,6 +90,17 @@ TEST_F(ProjectCommandsTest, SeveralArgumentsAreOnePathJoinedByBlanks)
     EXPECT_FALSE(session.project.modified);
 }
 
+TEST_F(ProjectCommandsTest, AProjectNamedRelativeToTheWorkingDirectoryIsKeptByItsFullPath)
+{
+    const std::string full = (std::filesystem::current_path().parent_path() / "Haus West.tlp").string();
+    store.files[full] = MemoryStore::projectWithPipes(5);
+    commands.startUp(std::vector<std::string>{"../Haus", "West.tlp"});
+    EXPECT_EQ(session.projectPath, full);
+    EXPECT_EQ(session.project.getInt(Param::rohranzahl), 5);
+    commands.saveCommand();
+    EXPECT_EQ(session.recentFiles.entry(1), full);
+}
+
 TEST_F(ProjectCommandsTest, ABrokenCommandLineFileIsReportedAndThePresetsOpenUnnamed)
 {
     const std::vector<std::string> args{"/nowhere.tlp"};
