@@ -14,6 +14,7 @@
 #include "files/ui/building_file_dialog.h"
 #include "files/ui/tdlgsimulation.h"
 #include "tests/files/ui/coupling_files.h"
+#include "tests/files/weather_samples.h"
 #include "tests/shell/scripted_dialogs.h"
 
 using namespace talp;
@@ -27,6 +28,8 @@ private slots:
     void fileCheckMessagesKeepTheDialogOpen();
     void acceptedClimateFileReplacesTheCouplingAndTheSineParameters();
     void formatThatDoesNotParseClosesAsCancelled();
+    void importedWeatherFileIsCoupledBesideTheProject();
+    void weatherFileThatIsRefusedLeavesTheCouplingAlone();
     void buildingFileGivesTheHvacWindowItsColumns();
     void loadedBuildingFileIsConfirmedByTheTimer();
 };
@@ -184,6 +187,68 @@ void CouplingDialogTest::formatThatDoesNotParseClosesAsCancelled()
     QVERIFY(!dialog.isVisible());
     QVERIFY(!f.project().climateCoupling.valid);
     QVERIFY(!f.project().lastClimateCoupling.valid);
+}
+
+namespace {
+
+QString writeText(const QTemporaryDir& folder, const QString& name, const std::string& content)
+{
+    QFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(content.data(), qint64(content.size()));
+    return file.fileName();
+}
+
+}  // namespace
+
+void CouplingDialogTest::importedWeatherFileIsCoupledBesideTheProject()
+{
+    QTemporaryDir downloads;
+    QTemporaryDir projectFolder;
+    const QString epw = writeText(downloads, QStringLiteral("SWE_Stockholm.epw"), talp::testing::epwFile());
+    InstalledFixture f(Language::English);
+    f.session.projectPath = projectFolder.filePath(QStringLiteral("hall.tlp")).toStdString();
+    TDlgSimulation dialog(f.context, CouplingKind::Climate);
+    QCOMPARE(dialog.WetterImport->text(), QStringLiteral("Import weather file ..."));
+    dialog.show();
+    ScriptedDialogs dialogs;
+    dialogs.files << epw;
+    dialog.WetterImport->click();
+
+    // The converted year sits beside the project, is coupled at once and the dialog closes.
+    const QString converted = projectFolder.filePath(QStringLiteral("SWE_Stockholm.met"));
+    QVERIFY(QFile::exists(converted));
+    QVERIFY(QFile::exists(projectFolder.filePath(QStringLiteral("SWE_Stockholm.hum"))));
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(dialogs.texts().isEmpty());
+    const CouplingRecord& accepted = f.project().climateCoupling;
+    QVERIFY(accepted.valid);
+    QCOMPARE(QString::fromStdString(accepted.fileName), converted);
+    QCOMPARE(dialog.EditDateiname->text(), converted);
+}
+
+void CouplingDialogTest::weatherFileThatIsRefusedLeavesTheCouplingAlone()
+{
+    QTemporaryDir downloads;
+    std::string shortYear = talp::testing::epwFile();
+    shortYear.resize(shortYear.size() / 2);
+    shortYear.erase(shortYear.rfind('\n') + 1);
+    const QString epw = writeText(downloads, QStringLiteral("half.epw"), shortYear);
+    InstalledFixture f;
+    f.project().climateCoupling.valid = true;
+    f.project().climateCoupling.fileName = "/somewhere/before.dat";
+    TDlgSimulation dialog(f.context, CouplingKind::Climate);
+    dialog.show();
+    ScriptedDialogs dialogs;
+    dialogs.files << epw;
+    dialog.WetterImport->click();
+    // The planner is told why and stays in the dialog with the earlier coupling in force.
+    QCOMPARE(dialogs.texts().size(), 1);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(f.project().climateCoupling.valid);
+    QCOMPARE(f.project().climateCoupling.fileName, std::string("/somewhere/before.dat"));
+    QVERIFY(!QFile::exists(downloads.filePath(QStringLiteral("half.met"))));
 }
 
 void CouplingDialogTest::buildingFileGivesTheHvacWindowItsColumns()
