@@ -42,18 +42,19 @@ CondensationEstimate estimateCondensation(const SimulationResults& r, const std:
     return estimate;
 }
 
-std::string condensationLabel(const CondensationOfRun& run, Language language)
+CondensationLabel condensationLabel(const CondensationOfRun& run, Language language)
 {
     constexpr Text kCondensate{"Kondensat: ", "Condensate: "};
-    constexpr Text kAtMost{", höchstens ", ", at most "};
-    constexpr Text kAssumed{" (bei 80 % rel. Feuchte)", " (at 80 % rel. humidity)"};
-    constexpr Text kMeasured{" (Feuchte der Wetterdatei)", " (humidity of the weather file)"};
+    constexpr Text kAtMost{"Höchstens ", "At most "};
+    constexpr Text kAssumed{"Feuchte der Außenluft: 80 % rel. Feuchte angenommen",
+                            "Humidity of the outdoor air: 80 % rel. humidity assumed"};
+    constexpr Text kMeasured{"Feuchte der Außenluft: aus der Wetterdatei", "Humidity of the outdoor air: from the weather file"};
     const std::string head(kCondensate.in(language));
-    if (!run.estimate) return head + "\u2013 (" + run.humidity.text(language) + ")";
+    if (!run.estimate) return {head + "\u2013", run.humidity.text(language)};
     const CondensationEstimate& e = *run.estimate;
-    return head + formatFixed(e.kilograms, 1) + " kg/a in " + std::to_string(e.hours) + " h" +
-           std::string(kAtMost.in(language)) + formatFixed(e.maxKilogramsPerHour, 2) + " kg/h" +
-           std::string((run.humidity.status == HumidityYear::Status::Read ? kMeasured : kAssumed).in(language));
+    return {head + formatFixed(e.kilograms, 1) + " kg/a in " + std::to_string(e.hours) + " h",
+            std::string(kAtMost.in(language)) + formatFixed(e.maxKilogramsPerHour, 2) + " kg/h; " +
+                std::string((run.humidity.status == HumidityYear::Status::Read ? kMeasured : kAssumed).in(language))};
 }
 
 CondensationOfRun condensationOfRun(const Project& project, const SimulationResults& results,

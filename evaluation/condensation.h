@@ -44,8 +44,13 @@ struct CondensationOfRun {
 CondensationOfRun condensationOfRun(const Project& project, const SimulationResults& results,
                                     const Installation* installation);
 
-// The annual window's line: "Kondensat: 12.3 kg/a in 45 h, höchstens 0.85 kg/h (bei 80 % rel.
-// Feuchte)", with where the humidity came from; or why there is no estimate.
-std::string condensationLabel(const CondensationOfRun& run, Language language);
+// The annual window's line, short enough for the figures beside the chart ("Kondensat: 12.3
+// kg/a in 45 h", or "Kondensat: –"), and its details for the tooltip: the largest hour and
+// where the humidity came from, or why there is no estimate.
+struct CondensationLabel {
+    std::string line;
+    std::string details;
+};
+CondensationLabel condensationLabel(const CondensationOfRun& run, Language language);
 
 }  // namespace talp

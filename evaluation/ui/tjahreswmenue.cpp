@@ -112,7 +112,6 @@ Tjahreswmenue::Tjahreswmenue(ShellContext& context, QWidget* parent) : TopicWind
     // the heat model.
     LabelKondensat = new QLabel(this);
     LabelKondensat->setObjectName(QStringLiteral("LabelKondensat"));
-    LabelKondensat->setWordWrap(true);
     figureLines->addWidget(LabelKondensat);
 
     diagram_ = new QGroupBox(this);
@@ -235,7 +234,9 @@ void Tjahreswmenue::showFigures()
     // The lifetime is shown whether or not the cost window is open: it is the horizon the
     // payback and the annuity refer to.
     LabelLebensdauer->setText(qt(lifetimeLabel(project().get(Param::lebensdauer), language())));
-    LabelKondensat->setText(qt(condensationLabel(condensationOfRun(project(), *s.results, &s.installation), language())));
+    const CondensationLabel condensate = condensationLabel(condensationOfRun(project(), *s.results, &s.installation), language());
+    LabelKondensat->setText(qt(condensate.line));
+    LabelKondensat->setToolTip(qt(condensate.details));
 }
 
 void Tjahreswmenue::drawChart(bool whole)
