@@ -20,6 +20,7 @@
 #include "files/ui/building_file_dialog.h"
 #include "files/ui/tdlgsimulation.h"
 #include "tests/files/ui/coupling_files.h"
+#include "tests/files/weather_samples.h"
 #include "tests/shell/scripted_dialogs.h"
 
 using namespace talp;
@@ -38,6 +39,7 @@ private slots:
     void sineModelShowsTheChartAndTheBarSetsMonthAndDay();
     void peakMonthTypedAsNumberAndDayBeyondTheMonth();
     void fileModelTakesTheFileOrFallsBackToTheRegion();
+    void importedWeatherFileIsNamedWithItsSite();
     void loadedFileModelConfirmsItsFileByTheTimer();
     void loadedClimateAndBuildingFilesAreConfirmedOneAfterTheOther();
 };
@@ -328,6 +330,32 @@ void ClimateWindowTest::fileModelTakesTheFileOrFallsBackToTheRegion()
     QVERIFY(window.klima_region->isChecked());
     QVERIFY(!window.LabelKlimadatei->isVisible());
     QCOMPARE(f.project().climateCoupling.fileName, std::string("sys/_klima_4.met"));
+}
+
+void ClimateWindowTest::importedWeatherFileIsNamedWithItsSite()
+{
+    QTemporaryDir downloads;
+    const QString epw = downloads.filePath(QStringLiteral("stockholm.epw"));
+    {
+        QFile file(epw);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(talp::testing::epwFile()));
+    }
+    InstalledFixture f(Language::English);
+    Tklimamenue window(f.context);
+    window.show();
+    ScriptedDialogs dialogs;
+    dialogs.files << epw;
+    dialogs.on<TDlgSimulation>([&](TDlgSimulation& dialog) {
+        dialog.WetterImport->click();
+        return dialog.result();
+    });
+    window.klima_sim->click();
+    QCOMPARE(f.project().klimaModell, std::string(kFileModel));
+    // Without a project file the converted year goes to the user's data folder.
+    QCOMPARE(QString::fromStdString(f.project().climateCoupling.fileName), f.scratch.filePath(QStringLiteral("weather/stockholm.met")));
+    QCOMPARE(window.LabelKlimadatei->text(),
+             QStringLiteral("Climate file: stockholm.met \u2013 Stockholm Arlanda, SWE, 59.65 N 17.95 E, 61 m"));
 }
 
 void ClimateWindowTest::loadedFileModelConfirmsItsFileByTheTimer()
