@@ -16,22 +16,18 @@
 #include "evaluation/optimisation_log.h"
 #include "evaluation/optimisation_search.h"
 #include "evaluation/shard_merge.h"
+#include "tests/evaluation/search_ranges.h"
 
 namespace talp {
 namespace {
 
 namespace fs = std::filesystem;
 
+// The exhaustive search over index ranges.
 OptimisationOptions withRanges(IndexRange pipes, IndexRange lengths, IndexRange diameters, IndexRange spacings,
                                IndexRange depths, FanPosition fan = FanPosition::Either)
 {
-    OptimisationOptions o;
-    o.range(CatalogueParam::PipeCount) = pipes;
-    o.range(CatalogueParam::Length) = lengths;
-    o.range(CatalogueParam::Diameter) = diameters;
-    o.range(CatalogueParam::Spacing) = spacings;
-    o.range(CatalogueParam::Depth) = depths;
-    o.fan = fan;
+    OptimisationOptions o = testing::withRanges(pipes, lengths, diameters, spacings, depths, fan);
     o.exhaustive = true;
     return o;
 }

@@ -9,24 +9,14 @@
 #include "evaluation/combination_view.h"
 #include "evaluation/optimisation_log.h"
 #include "evaluation/optimisation_search.h"
+#include "tests/evaluation/search_ranges.h"
 
 namespace talp {
 namespace {
 
 namespace fs = std::filesystem;
 
-OptimisationOptions withRanges(IndexRange pipes, IndexRange lengths, IndexRange diameters, IndexRange spacings,
-                               IndexRange depths, FanPosition fan = FanPosition::Either)
-{
-    OptimisationOptions o;
-    o.range(CatalogueParam::PipeCount) = pipes;
-    o.range(CatalogueParam::Length) = lengths;
-    o.range(CatalogueParam::Diameter) = diameters;
-    o.range(CatalogueParam::Spacing) = spacings;
-    o.range(CatalogueParam::Depth) = depths;
-    o.fan = fan;
-    return o;
-}
+using testing::withRanges;
 
 Combination combination(int pipes, long double length, long double diameter, long double spacing, long double depth,
                         bool fanBefore = true)
