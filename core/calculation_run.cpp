@@ -8,6 +8,7 @@ CalculationOutcome runCalculation(const Project& project, SimulationResults& res
     hooks.openHourlyFile = request.openHourlyFile;
     hooks.progress = request.progress;
     hooks.cancel = request.cancel;
+    hooks.threads = request.threads;
 
     const SimulationOutcome simulation = BerechneEWT(project, geometryOf(project, request.day), results, hooks);
     CalculationOutcome outcome;

@@ -21,6 +21,7 @@ struct CalculationRequest {
     EconomicsHook economics;
     std::function<void(int day, int hour)> progress;
     const std::atomic<bool>* cancel = nullptr;
+    int threads = 0;  // threads of a full year; 0: one per core
 };
 
 struct CalculationOutcome {

@@ -151,6 +151,7 @@ FastRunOutcome fastAnnualRun(const Project& p, const FastHourlyInputs& in, const
     if (keepHourly) {
         res.outletTemp.assign(hours, 0.0);
         res.heatGain.assign(hours, 0.0);
+        res.airFlow.assign(hours, 0.0);
         res.soilTemp.assign(hours, 0.0);
         for (int k = 0; k < kSamples; ++k) {
             res.sampleAirTemp[static_cast<std::size_t>(k)].assign(hours, 0.0);
@@ -216,6 +217,7 @@ FastRunOutcome fastAnnualRun(const Project& p, const FastHourlyInputs& in, const
         if (!keepHourly) return;
         res.outletTemp[i] = operating ? outlet : Ts;
         res.heatGain[i] = heat;
+        res.airFlow[i] = operating ? in.flow[i] : 0.0;
         res.soilTemp[i] = Ts;
     };
 

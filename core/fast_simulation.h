@@ -38,9 +38,10 @@ struct FastRunResults {
                 CoolingEfficiency = 0;
 
     // Per hour of the year (index 0..8759), filled when asked for: outlet temperature,
-    // heat gain, soil temperature (the same at every segment), and air and wall
-    // temperature at the nine sample segments.
-    std::vector<double> outletTemp, heatGain, soilTemp;
+    // heat gain, air flow (0 while the exchanger is off, as HourlyAirFlow), soil
+    // temperature (the same at every segment), and air and wall temperature at the nine
+    // sample segments.
+    std::vector<double> outletTemp, heatGain, airFlow, soilTemp;
     std::array<std::vector<double>, kSamples> sampleAirTemp, sampleWallTemp;
 };
 

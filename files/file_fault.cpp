@@ -38,6 +38,10 @@ constexpr std::array kKinds{
                "The path of a coupled file is longer than the 100 characters a project file can hold, also "
                "from the project file's folder:"},
               "a coupled file's path is longer than the 100 characters a project file can hold, also relative to"},
+    KindTexts{Kind::NoVariantSet,
+              {"Die Datei ist keine TALP-Variantendatei oder sie ist beschädigt:",
+               "The file is no TALP variant file, or it is damaged:"},
+              "no sound variant set in"},
 };
 
 const KindTexts& textsOf(Kind kind)

@@ -20,12 +20,13 @@ struct FileFault {
         FolderNotWritable,    // a new file in a folder that cannot be written
         CannotWrite,          // writing failed (disk full, medium gone, ...)
         CouplingPathTooLong,  // a coupled file's path does not fit the record
+        NoVariantSet,         // not a variant set of TALP, or one that is damaged
     };
 
     Kind kind = Kind::CannotRead;
     std::filesystem::path path;
     int systemError = 0;  // errno of the call that failed, 0 when none did
-    std::string detail;   // the old version's tag, the coupled file's path, the record's fault
+    std::string detail;   // the old version's tag, the coupled file's path, the record's or variant set's fault
 
     // "Die Datei kann nicht geschrieben werden:\n/projekte/haus.tlp\nDer Datenträger ist voll."
     std::string message(Language language) const;
