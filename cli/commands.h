@@ -51,6 +51,8 @@ CommandAction newCommand(CLI::App& command);           // new_command.cpp
 CommandAction upgradeCommand(CLI::App& command);       // upgrade_command.cpp
 CommandAction climateFileCommand(CLI::App& command);   // climate_file_command.cpp
 CommandAction importWeatherCommand(CLI::App& command); // import_weather_command.cpp
+CommandAction exportCsvCommand(CLI::App& command);     // export_csv_command.cpp
+CommandAction sweepCommand(CLI::App& command);         // sweep_command.cpp
 CommandAction helpCommand(CLI::App& command);          // help_command.cpp
 
 // Shared by the commands.

@@ -6,6 +6,7 @@
 #include "cli/climate_file_option.h"
 #include "cli/climate_options.h"
 #include "cli/commands.h"
+#include "cli/figures_json.h"
 #include "cli/project_source.h"
 #include "core/numeric.h"
 #include "evaluation/condensation.h"
@@ -14,36 +15,6 @@
 namespace talp::cli {
 
 namespace {
-nlohmann::ordered_json annualSummary(const SimulationResults& r)
-{
-    return {{"OperatingHours", num(r.OperatingHours)},       {"HeatingEnergy", num(r.HeatingEnergy)},
-            {"CoolingEnergy", num(r.CoolingEnergy)},         {"MaxOutletTemp", num(r.MaxOutletTemp)},
-            {"MinOutletTemp", num(r.MinOutletTemp)},         {"MaxOutdoorTemp", num(r.MaxOutdoorTemp)},
-            {"MinOutdoorTemp", num(r.MinOutdoorTemp)},       {"HeatingEfficiency", num(r.HeatingEfficiency)},
-            {"CoolingEfficiency", num(r.CoolingEfficiency)}};
-}
-
-// The economics of the year; an indicator the inputs leave without a value is null.
-nlohmann::ordered_json economicsSummary(const EconomicsResults& e)
-{
-    const auto valueOrNull = [](bool has, long double v) { return has ? nlohmann::ordered_json(num(v)) : nullptr; };
-    return {{"Investition", num(e.Investition)},
-            {"Betriebskosten", num(e.Betriebskosten)},
-            {"Energieeinsparung", num(e.Energieeinsparung)},
-            {"InternerZinssatz", num(e.InternerZinssatz)},
-            {"Amortisationszeit", num(e.Amortisationszeit)},
-            {"Annuitaet", valueOrNull(e.annuityHasValue, e.Annuitaet)},
-            {"Energiepreis", valueOrNull(e.energyPriceHasValue, e.Energiepreis)}};
-}
-
-// The water the year leaves in the pipes; null when the humidity file does not read.
-nlohmann::ordered_json condensationSummary(const std::optional<CondensationEstimate>& e)
-{
-    if (!e) return {{"CondensationHours", nullptr}, {"CondensateKg", nullptr}, {"CondensateMaxKgPerHour", nullptr}};
-    return {{"CondensationHours", e->hours},
-            {"CondensateKg", num(e->kilograms)},
-            {"CondensateMaxKgPerHour", num(e->maxKilogramsPerHour)}};
-}
 
 // The full year on the project, with its economics and the condensation estimate.
 void runYear(const Project& project, bool json)
@@ -60,9 +31,8 @@ void runYear(const Project& project, bool json)
     const CondensationOfRun condensation = condensationOfRun(project, results, &cliInstallation());
     if (!condensation.estimate) std::cerr << condensation.humidity.text(Language::German) << "\n";
 
-    nlohmann::ordered_json summary = annualSummary(results);
-    summary.update(economicsSummary(economics));
-    summary.update(condensationSummary(condensation.estimate));
+    const nlohmann::ordered_json summary =
+        figuresJson(variantFigures(project, results, economics, condensation.estimate), false);
     if (json) {
         std::cout << summary.dump(2) << "\n";
         return;

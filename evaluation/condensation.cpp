@@ -24,21 +24,29 @@ long double condensateOfHour(long double To, long double Tout, long double flow,
     return dryAirFlow * (xIn - xSaturated);
 }
 
-CondensationEstimate estimateCondensation(const SimulationResults& r, const std::vector<long double>& humidity)
+std::vector<long double> hourlyCondensate(const SimulationResults& r, const std::vector<long double>& humidity)
 {
-    CondensationEstimate estimate;
+    std::vector<long double> water(static_cast<std::size_t>(kHoursPerYear), 0.0L);
     for (int d = 1; d <= kDaysPerYear; ++d)
         for (int h = 1; h <= kHoursPerDay; ++h) {
             const long double flow = r.HourlyAirFlow(d, h);
             if (flow == 0) continue;
             const std::size_t hourOfYear = static_cast<std::size_t>((d - 1) * kHoursPerDay + h - 1);
             const long double phi = humidity.empty() ? kModelRelativeHumidity : humidity[hourOfYear] / 100.0L;
-            const long double water = condensateOfHour(r.HourlyOutdoorTemp(d, h), r.HourlyOutletTemp(d, h), flow, phi);
-            if (water <= 0) continue;
-            ++estimate.hours;
-            estimate.kilograms += water;
-            estimate.maxKilogramsPerHour = std::max(estimate.maxKilogramsPerHour, water);
+            water[hourOfYear] = condensateOfHour(r.HourlyOutdoorTemp(d, h), r.HourlyOutletTemp(d, h), flow, phi);
         }
+    return water;
+}
+
+CondensationEstimate estimateCondensation(const SimulationResults& r, const std::vector<long double>& humidity)
+{
+    CondensationEstimate estimate;
+    for (const long double water : hourlyCondensate(r, humidity)) {
+        if (water <= 0) continue;
+        ++estimate.hours;
+        estimate.kilograms += water;
+        estimate.maxKilogramsPerHour = std::max(estimate.maxKilogramsPerHour, water);
+    }
     return estimate;
 }
 

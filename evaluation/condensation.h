@@ -29,6 +29,12 @@ struct CondensationEstimate {
 long double condensateOfHour(long double outdoorTemp, long double outletTemp, long double airFlow,
                              long double relativeHumidity);
 
+// The condensate of every hour of a finished year in kg (index 0..8759); the relative
+// humidity of each hour of the year in %, or none for the model's 80 %. Hours without air
+// flow do not operate and leave none.
+std::vector<long double> hourlyCondensate(const SimulationResults& results,
+                                          const std::vector<long double>& relativeHumidityPercent);
+
 // Over the hours of a finished year; the relative humidity of each hour of the year in %,
 // or none for the model's 80 %. Hours without air flow do not operate.
 CondensationEstimate estimateCondensation(const SimulationResults& results,

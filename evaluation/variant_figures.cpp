@@ -57,7 +57,7 @@ Value condensationValue(F f, long double CondensationEstimate::*amount)
 }
 
 const std::array kFigures{
-    FigureSpec{"OperatingHours", {"Betriebsdauer", "Period of use"}, "h/a", 0, kNone, true, true,
+    FigureSpec{"OperatingHours", {"Betriebsdauer", "Period of use"}, "h/a", 0, kNone, false, true,
                [](F f) -> Value { return f.OperatingHours; }, [](F f) -> Value { return f.OperatingHours; }, "–"},
     FigureSpec{"HeatingEnergy", {"Wärmeaufnahme", "Heat gain"}, "kWh", 1, kHigher, false, true,
                [](F f) -> Value { return f.HeatingEnergy; }, [](F f) -> Value { return f.HeatingEnergy; }, "–"},

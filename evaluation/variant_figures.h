@@ -50,7 +50,7 @@ struct FigureSpec {
     std::string_view unit;
     int decimals;           // as the annual window shows it
     Better better;
-    bool wholeNumber;       // a count of hours
+    bool jsonInteger;       // `talp-cli run --json` prints it as a whole number (a count)
     bool inRunSummary;      // part of `talp-cli run --json` (the air velocity is not)
     // The figure; none where the inputs leave it without a value (no annuity without a
     // lifetime, no condensation estimate without a readable humidity file).

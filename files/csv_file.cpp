@@ -9,7 +9,6 @@ namespace talp {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 
 std::string written(const CsvCell& cell, const CsvDialect& dialect)
@@ -53,7 +52,7 @@ CsvCell csvNumber(long double value) { return {formatGeneral(value), true}; }
 std::string csvText(const CsvTable& table, Language language)
 {
     const CsvDialect dialect = csvDialect(language);
-    std::string out(kByteOrderMark);
+    std::string out(kUtf8ByteOrderMark);
     std::vector<CsvCell> header;
     for (const std::string& title : table.header) header.push_back(csvText(title));
     appendLine(out, header, dialect);

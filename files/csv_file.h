@@ -18,6 +18,8 @@
 
 namespace talp {
 
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 struct CsvDialect {
     char separator;
     char decimalMark;

@@ -79,6 +79,8 @@ TEST_F(CliCommandLine, EveryCommandRefusesUnknownOptionsMissingValuesAndStrayArg
         {"stations", "stations", nullptr},
         {"export-annual", "export-annual " + missing + "/a.tpj", "--lang"},
         {"export-daily", "export-daily --day 5 " + missing + "/a.tpt", "--hour"},
+        {"export-csv", "export-csv " + missing + "/a.csv", "--daily"},
+        {"sweep", "sweep rohranzahl=1..2 --yes", "--csv"},
         {"optimise", "optimise --max-combinations 1 --dir " + missing, "--seed"},
         {"optimise-merge", "optimise-merge --dir " + missing + "/out " + missing, "--dir", true},
         {"help", "help run", nullptr},

@@ -10,6 +10,7 @@
 #include "evaluation/economics.h"
 #include "evaluation/front_csv.h"
 #include "evaluation/trade_off.h"
+#include "../files/csv_reading.h"
 
 namespace talp {
 namespace {
@@ -109,28 +110,10 @@ TEST(ParetoFront, PointsArePricedAndTheFrontsCostedAgain)
     EXPECT_FALSE(t.rateFront.empty());
 }
 
-// Splits the CSV as a spreadsheet of the language reads it.
-std::vector<std::vector<std::string>> parseCsv(const std::string& text, char separator)
+long double numberIn(const std::string& field, Language language)
 {
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::vector<std::string> fields(1);
-        for (char c : line) {
-            if (c == separator) fields.emplace_back();
-            else fields.back() += c;
-        }
-        rows.push_back(fields);
-    }
-    return rows;
-}
-
-long double numberIn(std::string field, Language language)
-{
-    if (language == Language::German) std::replace(field.begin(), field.end(), ',', '.');
     long double value = 0;
-    EXPECT_TRUE(parseNumber(field, value)) << field;
+    EXPECT_TRUE(testing::csvNumberIn(field, language, value)) << field;
     return value;
 }
 
@@ -144,7 +127,7 @@ TEST(FrontCsv, ParsesBackWithTheSeparatorOfItsLanguage)
     for (const Language language : {Language::German, Language::English}) {
         const std::string csv = frontCsv(t, FrontView::RateAndEnergy, language);
         ASSERT_EQ(csv.substr(0, 3), std::string(kUtf8ByteOrderMark));
-        const auto rows = parseCsv(csv.substr(3), csvSeparator(language));
+        const auto rows = testing::readCsv(csv, language);
         ASSERT_EQ(rows.size(), 3u);
         for (const auto& row : rows) ASSERT_EQ(row.size(), 10u);
         EXPECT_EQ(rows[0][1], language == Language::German ? "Rohrlänge in m" : "Pipe length in m");
@@ -168,7 +151,7 @@ TEST(FrontCsv, ParsesBackWithTheSeparatorOfItsLanguage)
             for (const std::string& field : rows[r])
                 EXPECT_EQ(field.find(language == Language::German ? '.' : ','), std::string::npos) << field;
     }
-    EXPECT_EQ(parseCsv(frontCsv(TradeOff{}, FrontView::InvestmentAndEnergy, Language::English).substr(3), ',').size(), 1u);
+    EXPECT_EQ(testing::readCsv(frontCsv(TradeOff{}, FrontView::InvestmentAndEnergy, Language::English), Language::English).size(), 1u);
 }
 
 }  // namespace
