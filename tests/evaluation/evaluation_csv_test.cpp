@@ -40,7 +40,9 @@ TEST(EvaluationCsv, AnnualHoursReadBackAsTheResults)
             const std::size_t columns = known ? 10u : 9u;
             for (const auto& row : rows) ASSERT_EQ(row.size(), columns);
             EXPECT_EQ(rows[0][0], language == Language::German ? "Monat" : "Month");
-            if (known) EXPECT_EQ(rows[0][9], language == Language::German ? "Kondensat in kg/h" : "Condensate in kg/h");
+            if (known) {
+                EXPECT_EQ(rows[0][9], language == Language::German ? "Kondensat in kg/h" : "Condensate in kg/h");
+            }
             // 2 July, 13:00 is line 182 * 24 + 13.
             const auto& july = rows[182 * 24 + 13];
             const std::vector<long double> expected{7, 2, 13, 1, 250.5L, 10.125L, 13.0625L, 0.25L, 12.5L, 0.0125L};

@@ -70,12 +70,12 @@ TEST(VariantSet, RefusesBrokenAndForeignFilesWithTheReason)
     RecordBytes old = twoVariants()[0].record;
     old[8] = '9';  // "TALP 1.90"
     RecordBytes overlong = twoVariants()[0].record;
-    overlong[0] = 200;  // a version tag longer than its field
+    overlong[recordField("erdreich").offset] = 200;  // a soil type longer than its field
     const auto set = [](const std::string& variants) {
         return R"({"format": "TALP variants", "version": 1, "variants": [)" + variants + "]}";
     };
-    const auto entry = [](const std::string& name, const std::string& record) {
-        return R"({"name": )" + name + R"(, "record": ")" + record + "\"}";
+    const auto entry = [](const std::string& name, const std::string& base64) {
+        return R"({"name": )" + name + R"(, "record": ")" + base64 + "\"}";
     };
     std::string nine;
     for (int i = 0; i < 9; ++i) nine += (i ? "," : "") + entry("\"v\"", record);
@@ -89,7 +89,7 @@ TEST(VariantSet, RefusesBrokenAndForeignFilesWithTheReason)
         {set(entry("\"a\"", record) + "," + entry("\"b\"", record.substr(4))), "variant 2: the record has 3949 bytes"},
         {set(entry("\"a\"", record.substr(0, 100) + "!" + record.substr(101))), "no base64"},
         {set(entry("\"a\"", base64Encode(old))), "no TALP 1.00 record"},
-        {set(entry("\"a\"", base64Encode(overlong))), "variant 1: "},
+        {set(entry("\"a\"", base64Encode(overlong))), "variant 1: the length of 'erdreich' exceeds its field"},
         {set(nine), "more than 8"},
     };
     for (const auto& [text, reason] : cases) {
