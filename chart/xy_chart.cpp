@@ -176,7 +176,15 @@ void XyChart::setPoints(int index, const QList<QPointF>& points)
     Series& series = series_.at(static_cast<std::size_t>(index));
     series.points = points;
     dropPieces(series);
-    if (series.style == SeriesStyle::Points || series.gap <= 0) {
+    if (series.style == SeriesStyle::Bars) {
+        // The outline of each bar, from zero up to its value and back.
+        const double half = series.gap / 2;
+        QList<QPointF> outline;
+        for (const QPointF& p : points)
+            outline << QPointF(p.x() - half, 0) << QPointF(p.x() - half, p.y()) << QPointF(p.x() + half, p.y())
+                    << QPointF(p.x() + half, 0);
+        series.pieces.front()->replace(outline);
+    } else if (series.style == SeriesStyle::Points || series.gap <= 0) {
         series.pieces.front()->replace(points);
     } else {
         // One piece per run of points closer than the gap; a lone point of a run gets a

@@ -22,7 +22,9 @@ QT_END_NAMESPACE
 
 namespace talp {
 
-enum class SeriesStyle { Line, Points };
+// Bars stand on zero, one per point, centred on its x; grouped bars are series side by
+// side, each shifted by its share of the group.
+enum class SeriesStyle { Line, Points, Bars };
 
 // A data point of a series, as found under the mouse.
 struct ChartPoint {
@@ -72,7 +74,8 @@ public:
 
     // A new, empty series; the number identifies it in setPoints and in mouse hits. Points
     // of a line series further apart in x than `gap` are not joined (0: always joined), so
-    // that hours without operation do not show as a straight line across them.
+    // that hours without operation do not show as a straight line across them. For bars,
+    // `gap` is the width of a bar in x.
     int addSeries(const QString& name, const QColor& colour, SeriesStyle style = SeriesStyle::Line, double gap = 0);
     // Replaces the series' points in one pass.
     void setPoints(int series, const QList<QPointF>& points);

@@ -19,6 +19,8 @@
 namespace talp {
 
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+// The file type of the save dialogs.
+inline constexpr Text kCsvFileFilter{"CSV-Datei (*.csv)", "CSV file (*.csv)"};
 
 struct CsvDialect {
     char separator;

@@ -66,10 +66,17 @@ constexpr ControlHelp kControlHelp[] = {
     {"tageswmenue", "stunde", 1304},
     {"tageswmenue", "temperaturen", 1307},
     {"tageswmenue", "wrmefluss", 1308},
+    {"variantenmenue", "BtnMerken", 1501},
+    {"variantenmenue", "VariantenName", 1501},
+    {"variantenmenue", "VariantenTabelle", 1502},
+    {"variantenmenue", "MonatsDiagramm", 1503},
+    {"variantenmenue", "TemperaturDiagramm", 1503},
+    {"variantenmenue", "BtnStudie", 1504},
     // Dialogs with a "Hilfe" button of their own.
     {"PLZSucheDlg", "Hilfe", 911},
     {"FKalender", "Hilfe", 1013},
     {"optdetailsdlg", "Hilfe", 1402},
+    {"parameterstudiedlg", "Hilfe", 1504},
     // Dialogs whose topic depends on where they were opened are answered by their callers:
     // Details (705 or 706) and DlgSimulation (904 or 1003).
 };

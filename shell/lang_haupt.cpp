@@ -142,6 +142,8 @@ constexpr IndexedText kRows[] = {
     {145, {"&Inhalt", "Contents"}},
     {146, {"Sprache wählen", "Select language"}},
     {147, {"Inf&o", "Info"}},
+    {148, {"&Variantenvergleich", "Variant comparison"}},
+    {149, {"&Variantenvergleich", "Variant comparison"}},
 };
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 namespace talp {
 
-inline constexpr std::size_t kLangHauptSize = 148;
+inline constexpr std::size_t kLangHauptSize = 150;
 
 namespace haupt {
 inline constexpr std::size_t kPresetsMissing = 0;

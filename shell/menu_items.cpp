@@ -52,6 +52,9 @@ constexpr std::array<MenuItemSpec, kMenuItemCount> kMenu{{
     {M::Info1, "Info1", M::Hilfe1, kItem, kNoSep, ""},
     {M::Sprachewhlen1, "Sprachewhlen1", M::Hilfe1, kItem, kNoSep, ""},
     {M::Info2, "Info2", M::Hilfe1, kItem, kSep, ""},
+
+    {M::Variantenvergleich1, "Variantenvergleich1", M::Ansicht1, kItem, kSep, ""},
+    {M::Variantenvergleich2, "Variantenvergleich2", M::Fenster1, kItem, kSep, ""},
 }};
 
 constexpr bool tableIsInEnumOrder()

@@ -21,6 +21,9 @@ enum class MenuItem : std::size_t {
     Fenster1, Erdwrmeaustauscher2, Erdreich2, Klimawerte2, HeizungLftungKlimatisierung2, Wirtschaftlichkeit2,
     Jahresauswertung2, Tagesauswertung2, OptimierteErgebnisse2, Kaskade1,
     Hilfe1, Info1, Sprachewhlen1, Info2,
+    // Later windows: their captions follow the earlier ones in the language table, and
+    // their items the earlier ones of their menus.
+    Variantenvergleich1, Variantenvergleich2,
     Count
 };
 

@@ -15,6 +15,7 @@ constexpr std::array<TopicSpec, kTopicCount> kTopics{{
     {Topic::Jahr, "jahreswmenue", {"Jahr", "Year"}, M::Jahresauswertung1, M::Jahresauswertung2, 1200},
     {Topic::Tag, "tageswmenue", {"Tag", "Day"}, M::Tagesauswertung1, M::Tagesauswertung2, 1300},
     {Topic::Optimum, "optmenue", {"Optimum", "Optimum"}, M::OptimierteErgebnisse1, M::OptimierteErgebnisse2, 1400},
+    {Topic::Varianten, "variantenmenue", {"Varianten", "Variants"}, M::Variantenvergleich1, M::Variantenvergleich2, 1500},
 }};
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// The eight topic windows of the main window: their component names, their navigation
+// The nine topic windows of the main window: their component names, their navigation
 // button captions, their items under "Ansicht" and "Fenster" and their help topics.
 
 #include <array>
@@ -11,8 +11,8 @@
 
 namespace talp {
 
-enum class Topic { Ewt, Erde, Klima, Hlk, Kosten, Jahr, Tag, Optimum };
-inline constexpr int kTopicCount = 8;
+enum class Topic { Ewt, Erde, Klima, Hlk, Kosten, Jahr, Tag, Optimum, Varianten };
+inline constexpr int kTopicCount = 9;
 
 struct TopicSpec {
     Topic id;
@@ -30,6 +30,6 @@ const TopicSpec& topic(Topic id);
 // "Anordnen" brings the visible windows to the front in this order before cascading, so
 // the pipe window ends on top.
 inline constexpr std::array<Topic, kTopicCount> kArrangeOrder{
-    Topic::Optimum, Topic::Tag, Topic::Jahr, Topic::Kosten, Topic::Hlk, Topic::Klima, Topic::Erde, Topic::Ewt};
+    Topic::Varianten, Topic::Optimum, Topic::Tag, Topic::Jahr, Topic::Kosten, Topic::Hlk, Topic::Klima, Topic::Erde, Topic::Ewt};
 
 }  // namespace talp

@@ -15,6 +15,7 @@
 #include "evaluation/annual_export.h"
 #include "evaluation/chart_curves.h"
 #include "evaluation/condensation.h"
+#include "evaluation/evaluation_csv.h"
 #include "evaluation/evaluation_labels.h"
 #include "evaluation/hour_selection.h"
 #include "evaluation/ui/activation.h"
@@ -332,11 +333,21 @@ void Tjahreswmenue::DateiAusClick()
         return;
     }
     const std::optional<QString> chosen =
-        askSaveFile(this, {QString(), QString(), qt(kExportFilter, l), QStringLiteral("tpj"), QStringLiteral("ExportDialog")});
+        askSaveFile(this, {QString(), QString(), qt(kExportFilter, l) + QStringLiteral(";;") + qt(kCsvFileFilter, l),
+                           QStringLiteral("tpj"), QStringLiteral("ExportDialog")});
     if (!chosen) return;
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".tpj");
     const Session& s = context().session();
+    // The hours for a spreadsheet, with the condensate when the humidity is known.
+    if (QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0) {
+        const CondensationOfRun condensation = condensationOfRun(project(), *s.results, &s.installation);
+        std::optional<std::vector<long double>> condensate;
+        if (condensation.estimate) condensate = hourlyCondensate(*s.results, condensation.humidity.percent);
+        if (const auto fault = writeCsvFile(std::filesystem::path(utf8(path)), annualCsvTable(*s.results, condensate, l), l))
+            showMessage(this, QMessageBox::Critical, QStringLiteral("TALP"), qt(fault->message(l)));
+        return;
+    }
     // Each file that could not be written is reported; the other is written all the same.
     for (const Message& failed : exportAnnualEvaluation(std::filesystem::path(utf8(path)), *s.results,
                                                         s.results->geometry.pipeLength, s.projectPath, l))

@@ -66,7 +66,6 @@ constexpr std::array<Text, 2> kViews{{
 constexpr Text kTakeOver{"Übernehmen", "Take over"};
 constexpr Text kExport{"Als CSV-Datei speichern ...", "Save as CSV file ..."};
 constexpr Text kExportTitle{"Pareto-Front speichern", "Save Pareto front"};
-constexpr Text kCsvFilter{"CSV-Datei (*.csv)", "CSV file (*.csv)"};
 constexpr std::array<Text, Toptmenue::kFrontColumns> kFrontHeadings{{
     {"Rohre", "Pipes"},
     {"Länge\nm", "Length\nm"},
@@ -530,7 +529,7 @@ void Toptmenue::BtnFrontExportClick()
     const Language l = language();
     const std::filesystem::path proposal = context().session().installation.writableDir / "pareto.csv";
     const std::optional<QString> file =
-        askSaveFile(this, {qt(kExportTitle, l), QString::fromStdString(proposal.string()), qt(kCsvFilter, l),
+        askSaveFile(this, {qt(kExportTitle, l), QString::fromStdString(proposal.string()), qt(kCsvFileFilter, l),
                            QStringLiteral("csv"), QStringLiteral("FrontExport")});
     if (!file) return;
     if (!writeFrontCsv(file->toStdString(), tradeOff_, view_, l))

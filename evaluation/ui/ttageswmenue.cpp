@@ -17,6 +17,7 @@
 #include "core/numeric.h"
 #include "evaluation/chart_curves.h"
 #include "evaluation/daily_export.h"
+#include "evaluation/evaluation_csv.h"
 #include "evaluation/evaluation_labels.h"
 #include "evaluation/ui/activation.h"
 #include "evaluation/ui/chart_points.h"
@@ -316,12 +317,19 @@ void Ttageswmenue::DateiAusClick()
         return;
     }
     const std::optional<QString> chosen =
-        askSaveFile(this, {QString(), QString(), qt(kExportFilter, l), QStringLiteral("tpt"), QStringLiteral("ExportDialog")});
+        askSaveFile(this, {QString(), QString(), qt(kExportFilter, l) + QStringLiteral(";;") + qt(kCsvFileFilter, l),
+                           QStringLiteral("tpt"), QStringLiteral("ExportDialog")});
     if (!chosen) return;
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".tpt");
     const Session& s = context().session();
     const ShownHour shown{choice_.day, choice_.month, choice_.hour};
+    if (QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0) {
+        const CsvTable table = dailyCsvTable(*s.results, shown, s.results->geometry.pipeLength, l);
+        if (const auto fault = writeCsvFile(std::filesystem::path(utf8(path)), table, l))
+            showMessage(this, QMessageBox::Critical, QStringLiteral("TALP"), qt(fault->message(l)));
+        return;
+    }
     if (const std::optional<Message> failed = exportDailyEvaluation(
             std::filesystem::path(utf8(path)), *s.results, shown, s.results->geometry.pipeLength, s.projectPath, l))
         showMessage(this, QMessageBox::Critical, qt(failed->title, l), qt(failed->text, l));

@@ -1,6 +1,8 @@
 #include "shell/ui/dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 #include "shell/ui/qt_text.h"
 
@@ -77,7 +79,18 @@ std::optional<QString> askFile(QWidget* parent, const FileQuestion& question, QF
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen) dialog.setFileMode(QFileDialog::ExistingFile);
     if (!question.suffix.isEmpty()) dialog.setDefaultSuffix(question.suffix);
-    return dialogs().chooseFile(dialog);
+    // Where a file can be saved as one of several types, a name typed without an extension
+    // gets the extension of the type chosen.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const QRegularExpressionMatch extension = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+        if (extension.hasMatch()) dialog.setDefaultSuffix(extension.captured(1));
+    });
+    std::optional<QString> chosen = dialogs().chooseFile(dialog);
+    // A name given without an extension is saved under the file type's.
+    if (chosen && mode == QFileDialog::AcceptSave && QFileInfo(*chosen).suffix().isEmpty() &&
+        !dialog.defaultSuffix().isEmpty())
+        *chosen += QLatin1Char('.') + dialog.defaultSuffix();
+    return chosen;
 }
 
 }  // namespace

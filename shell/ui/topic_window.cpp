@@ -10,6 +10,10 @@
 
 namespace talp {
 
+namespace {
+constexpr int kCaptionPadding = 16;  // pixels beside a navigation button's caption
+}  // namespace
+
 NavigationBar::NavigationBar(Topic owner, ShellContext& context, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Navigation"));
@@ -34,6 +38,9 @@ void NavigationBar::applyLanguage(const ShellContext& context)
     for (const TopicSpec& target : topicTable()) {
         if (QPushButton* b = buttons_[static_cast<std::size_t>(target.id)]) {
             b->setText(qt(target.navigationCaption, context.language()));
+            // As narrow as the caption allows, so that the row of every other topic fits the
+            // smallest of the windows.
+            b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + kCaptionPadding);
             b->setEnabled(context.topicAvailable(target.id));
         }
     }

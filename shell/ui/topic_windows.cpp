@@ -13,6 +13,7 @@
 #include "evaluation/ui/tjahreswmenue.h"
 #include "evaluation/ui/ttageswmenue.h"
 #include "evaluation/ui/toptmenue.h"
+#include "evaluation/ui/tvariantenmenue.h"
 #include "files/ui/building_file_dialog.h"
 
 namespace talp {
@@ -47,6 +48,7 @@ const std::map<Topic, Factory>& registry()
         {Topic::Jahr, make<Tjahreswmenue>},
         {Topic::Tag, make<Ttageswmenue>},
         {Topic::Optimum, make<Toptmenue>},
+        {Topic::Varianten, make<Tvariantenmenue>},
     };
     return windows;
 }

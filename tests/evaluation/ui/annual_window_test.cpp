@@ -17,6 +17,7 @@
 #include "tests/shell/scripted_dialogs.h"
 #include "shell/ui/wait_window.h"
 #include "tests/core/ui/window_fixture.h"
+#include "tests/files/csv_reading.h"
 
 using namespace talp;
 
@@ -279,7 +280,8 @@ void AnnualWindowTest::exportWritesBothFilesOrTellsThatNothingWasCalculated()
     answer.files << path;
     window.DateiAus->click();
     QVERIFY(answer.boxes.empty());
-    QCOMPARE(answer.fileDialogs.at(0).filters, QStringList{QStringLiteral("TALP-Jahresauswertung (*.tpj)")});
+    QCOMPARE(answer.fileDialogs.at(0).filters,
+             (QStringList{QStringLiteral("TALP-Jahresauswertung (*.tpj)"), QStringLiteral("CSV-Datei (*.csv)")}));
     QVERIFY(answer.fileDialogs.at(0).save);
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("jahr.tpj"))).size() > 8760 * 50);
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("jahr.tps"))).size() > 8760 * 300);
@@ -292,6 +294,21 @@ void AnnualWindowTest::exportWritesBothFilesOrTellsThatNothingWasCalculated()
     window.DateiAus->click();  // cancelled
     QCOMPARE(answer.fileDialogs.size(), std::size_t(3));
     QCOMPARE(answer.texts().size(), 2);
+
+    // The second file type: the hours for a spreadsheet, German separators, the condensate
+    // at the model's humidity.
+    answer.files << dir.filePath(QStringLiteral("jahr.csv"));
+    window.DateiAus->click();
+    QCOMPARE(answer.texts().size(), 2);
+    QFile csv(dir.filePath(QStringLiteral("jahr.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const testing::CsvRows rows = testing::readCsv(csv.readAll().toStdString(), Language::German);
+    QCOMPARE(rows.size(), std::size_t(8761));
+    QCOMPARE(rows[0].size(), std::size_t(10));
+    QCOMPARE(QString::fromStdString(rows[0][9]), QStringLiteral("Kondensat in kg/h"));
+    long double outlet = 0;
+    QVERIFY(testing::csvNumberIn(rows[4381][6], Language::German, outlet));
+    QVERIFY(std::abs(outlet - f.session.results->HourlyOutletTemp(183, 13)) < 1e-9L);
 }
 
 QTEST_MAIN(AnnualWindowTest)

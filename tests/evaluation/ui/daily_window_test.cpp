@@ -13,6 +13,7 @@
 #include "evaluation/ui/ttageswmenue.h"
 #include "tests/shell/scripted_dialogs.h"
 #include "tests/core/ui/window_fixture.h"
+#include "tests/files/csv_reading.h"
 
 using namespace talp;
 
@@ -161,6 +162,18 @@ void DailyWindowTest::heatFluxModeAndTheExport()
     answer.files << dir.filePath(QStringLiteral("none/tag.tpt"));
     window.DateiAus->click();
     QCOMPARE(answer.texts(), QStringList{QStringLiteral("Fehler beim Erstellen der Datei!")});
+
+    // The profile for a spreadsheet: one line per segment.
+    answer.files << dir.filePath(QStringLiteral("tag.csv"));
+    window.DateiAus->click();
+    QCOMPARE(answer.fileDialogs.back().filters.size(), 2);
+    QFile csv(dir.filePath(QStringLiteral("tag.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const testing::CsvRows rows = testing::readCsv(csv.readAll().toStdString(), Language::German);
+    QCOMPARE(rows.size(), std::size_t(101));
+    long double air = 0;
+    QVERIFY(testing::csvNumberIn(rows[100][2], Language::German, air));
+    QVERIFY(std::abs(air - f.session.results->DayAirTemp(12, 100)) < 1e-9L);
 }
 
 QTEST_MAIN(DailyWindowTest)
