@@ -60,7 +60,7 @@ test-sanitize: deps
 
 # libFuzzer targets of the file readers, each run for FUZZ_SECONDS on its seed corpus.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := project_record_fuzz hourly_file_fuzz weather_file_fuzz
+FUZZ_TARGETS := project_record_fuzz hourly_file_fuzz weather_file_fuzz variant_set_fuzz
 
 fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTALP_FUZZ=ON \

@@ -50,7 +50,9 @@ std::variant<std::vector<StoredVariant>, std::string> parseVariantSet(std::strin
 {
     const Json json = Json::parse(text, nullptr, false);
     if (json.is_discarded() || !json.is_object()) return std::string("no JSON object");
-    if (json.value("format", std::string()) != kFormat) return std::string("no \"format\": \"TALP variants\"");
+    const auto format = json.find("format");
+    if (format == json.end() || !format->is_string() || format->get<std::string>() != kFormat)
+        return std::string("no \"format\": \"TALP variants\"");
     const auto version = json.find("version");
     if (version == json.end() || !version->is_number_integer() || *version != kVersion)
         return std::string("a version other than 1");

@@ -83,6 +83,7 @@ TEST(VariantSet, RefusesBrokenAndForeignFilesWithTheReason)
         {"", "no JSON object"},
         {"TALP 1.00 project record", "no JSON object"},
         {R"({"format": "other", "version": 1, "variants": []})", "format"},
+        {R"({"format": 17, "version": 1, "variants": []})", "format"},
         {R"({"format": "TALP variants", "version": 2, "variants": []})", "version"},
         {R"({"format": "TALP variants", "version": 1})", "no list"},
         {set(entry("17", record)), "variant 1: no name"},

@@ -1,0 +1,90 @@
+// Renders the variant comparison with four variants of the presets, and a parameter study
+// of pipe length against diameter, in German and English into PNG files for looking at
+// them:
+//
+//     variant_screenshots <output folder>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "chart/xy_chart.h"
+#include "evaluation/ui/tparameterstudiedlg.h"
+#include "evaluation/ui/tvariantenmenue.h"
+#include "files/hourly_file.h"
+#include "files/project_file.h"
+
+namespace {
+
+using namespace talp;
+
+void save(QWidget* widget, const QString& folder, const QString& name)
+{
+    widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+struct Change {
+    Text name;
+    std::vector<std::pair<Param, long double>> inputs;
+};
+
+void shoot(Language language, const QString& folder)
+{
+    const QString suffix = language == Language::English ? QStringLiteral("_en") : QStringLiteral("_de");
+    Session session(locateInstallationOfRunningProgram(nullptr));
+    session.openHourlyFile = hourlyFileOpener(&session.installation);
+    session.languageState.language = language;
+    ProjectFileLoad presets = loadProjectFile(session.installation.programDir / "sys/TalpPre.tlp", {language, &session.climate});
+    if (presets.ok) session.project = presets.project;
+    ShellContext context(session);
+    for (const TopicSpec& t : topicTable()) context.setTopicAvailable(t.id, true);
+
+    Tvariantenmenue window(context);
+    window.resize(1150, 680);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return;
+    const std::vector<Change> changes{
+        {{"Vorgabe", "Presets"}, {}},
+        {{"3 Rohre", "3 pipes"}, {{Param::rohranzahl, 3}}},
+        {{"3 Rohre, 70 m", "3 pipes, 70 m"}, {{Param::rohrlnge, 70}}},
+        {{"3 Rohre, 70 m, 250 mm", "3 pipes, 70 m, 250 mm"}, {{Param::rohrdurchmesser, 250}}},
+    };
+    for (const Change& change : changes) {
+        for (const auto& [id, value] : change.inputs) session.project.set(id, value);
+        session.project.markChanged(InputWindow::Pipe);
+        window.BtnMerken->click();
+        window.VariantenName->setText(qt(change.name, language));
+        window.renameCurrent(qt(change.name, language));
+    }
+    window.VariantenTabelle->selectColumn(0);
+    window.VariantenTabelle->selectionModel()->select(
+        window.VariantenTabelle->model()->index(0, 3), QItemSelectionModel::Select | QItemSelectionModel::Columns);
+    QTest::qWait(200);
+    save(&window, folder, QStringLiteral("variantenmenue") + suffix);
+
+    TParameterstudieDlg study(context, &window);
+    study.setAxis(0, Param::rohrlnge, 20, 110, 10);
+    study.setAxis(1, Param::rohrdurchmesser, 150, 400, 50);
+    study.show();
+    if (!QTest::qWaitForWindowExposed(&study)) return;
+    study.BtnBerechnen->click();
+    QTest::qWaitFor([&] { return !study.running(); }, 120000);
+    QTest::qWait(200);
+    save(&study, folder, QStringLiteral("parameterstudie") + suffix);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+    shoot(Language::German, folder);
+    shoot(Language::English, folder);
+    return 0;
+}
