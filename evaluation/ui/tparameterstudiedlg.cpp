@@ -54,6 +54,16 @@ const std::array<QColor, 10> kLineColours{QColor(0, 70, 180),  QColor(200, 30, 3
                                           QColor(120, 80, 40), QColor(90, 90, 90),  QColor(255, 0, 255),
                                           QColor(0, 0, 0)};
 
+// "250 mm" for an input whose heading names its unit ("Rohrdurchmesser in mm"), else
+// "Rohranzahl = 3".
+QString legendName(Param param, long double value, Language language)
+{
+    const std::string heading = inputHeading(param, language);
+    const std::size_t in = heading.rfind(" in ");
+    if (in == std::string::npos) return qt(heading + " = " + formatGeneral(value));
+    return qt(formatGeneral(value) + " " + heading.substr(in + 4));
+}
+
 }  // namespace
 
 TParameterstudieDlg::TParameterstudieDlg(ShellContext& context, QWidget* parent) : QDialog(parent), context_(context)
@@ -328,8 +338,7 @@ void TParameterstudieDlg::drawChart()
     StudienDiagramm->setLegendVisible(axes_.size() > 1);
     std::size_t colour = 0;
     for (const auto& [second, points] : lines) {
-        const QString name = axes_.size() > 1 ? qt(inputHeading(axes_[1].param, l)) + QStringLiteral(" = ") + qt(formatGeneral(second))
-                                              : qt(figureHeading(spec, l));
+        const QString name = axes_.size() > 1 ? legendName(axes_[1].param, second, l) : qt(figureHeading(spec, l));
         const int series = StudienDiagramm->addSeries(name, kLineColours[colour++ % kLineColours.size()]);
         StudienDiagramm->setPoints(series, points);
     }

@@ -42,8 +42,7 @@ constexpr Text kCalculating{"Berechnung läuft ...", "Calculating ..."};
 constexpr Text kTooMany{"Es können höchstens 8 Varianten verglichen werden. Entfernen Sie zuerst eine.",
                         "At most 8 variants can be compared. Remove one first."};
 constexpr Text kSetFilter{"TALP-Varianten (*.tlv)", "TALP variants (*.tlv)"};
-constexpr Text kMonthlyTitle{"Wärmeaufnahme (+) und Wärmeabgabe (−) je Monat",
-                             "Heat gain (+) and heat loss (−) per month"};
+constexpr Text kMonthlyTitle{"Wärmeaufnahme (+) / -abgabe (−)", "Heat gain (+) / loss (−)"};
 constexpr Text kMonthAxis{"Monat", "Month"};
 constexpr Text kEnergyAxis{"Energie in kWh", "Energy in kWh"};
 constexpr Text kOutletTitle{"Temperatur nach EWT", "EHX outlet temperature"};
@@ -56,6 +55,7 @@ const std::array<QColor, kMostVariants> kVariantColours{QColor(0, 70, 180), QCol
                                                         QColor(120, 80, 40), QColor(90, 90, 90)};
 const QColor kDifferingInput(255, 246, 196);
 const QColor kBestValue(198, 239, 198);
+const QColor kChosenTint(0, 90, 200, 40);
 // The bars of one month share this much of it.
 constexpr double kMonthGroupWidth = 0.8;
 // Hours further apart than this are not joined: the exchanger was off in between.
@@ -94,6 +94,11 @@ Tvariantenmenue::Tvariantenmenue(ShellContext& context, QWidget* parent) : Topic
     VariantenTabelle->setSelectionMode(QAbstractItemView::ExtendedSelection);
     VariantenTabelle->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     VariantenTabelle->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The chosen columns are tinted, not covered: their marked values stay visible.
+    QPalette tint = VariantenTabelle->palette();
+    tint.setColor(QPalette::Highlight, kChosenTint);
+    tint.setColor(QPalette::HighlightedText, tint.color(QPalette::Text));
+    VariantenTabelle->setPalette(tint);
     connect(VariantenTabelle, &QTableWidget::itemSelectionChanged, this, [this] {
         const std::optional<std::size_t> current = currentVariant();
         const QSignalBlocker quiet(VariantenName);
@@ -128,8 +133,8 @@ Tvariantenmenue::Tvariantenmenue(ShellContext& context, QWidget* parent) : Topic
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(VariantenTabelle);
     split->addWidget(charts);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(6, 6, 6, 6);
@@ -141,8 +146,7 @@ Tvariantenmenue::Tvariantenmenue(ShellContext& context, QWidget* parent) : Topic
     resize(980, 600);
 
     saveChangesFirst = [this] { return askToSaveChanges(); };
-    applyLanguage();
-    showVariants();
+    applyLanguage();  // also shows the (empty) table and charts
 }
 
 void Tvariantenmenue::applyLanguage()
@@ -158,7 +162,7 @@ void Tvariantenmenue::applyLanguage()
     BtnCsv->setText(qt(kCsv, l));
     BtnStudie->setText(qt(kStudy, l));
     findChild<QLabel*>(QStringLiteral("LabelName"))->setText(qt(kName, l));
-    if (VariantenTabelle) showVariants();
+    showVariants();
 }
 
 std::optional<std::size_t> Tvariantenmenue::currentVariant() const
@@ -307,6 +311,7 @@ void Tvariantenmenue::renameCurrent(const QString& name)
     if (!current) return;
     variants_[*current].name = utf8(name);
     VariantenTabelle->horizontalHeaderItem(static_cast<int>(*current))->setText(name);
+    VariantenTabelle->resizeColumnToContents(static_cast<int>(*current));
     drawCharts();
 }
 

@@ -17,6 +17,7 @@
 #include "evaluation/ui/tvariantenmenue.h"
 #include "files/hourly_file.h"
 #include "files/project_file.h"
+#include "shell/ui/qt_text.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ void shoot(Language language, const QString& folder)
     study.show();
     if (!QTest::qWaitForWindowExposed(&study)) return;
     study.BtnBerechnen->click();
-    QTest::qWaitFor([&] { return !study.running(); }, 120000);
+    if (!QTest::qWaitFor([&] { return !study.running(); }, 120000)) return;
     QTest::qWait(200);
     save(&study, folder, QStringLiteral("parameterstudie") + suffix);
 }
