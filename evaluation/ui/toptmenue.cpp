@@ -233,7 +233,7 @@ Toptmenue::Toptmenue(ShellContext& context, QWidget* parent) : TopicWindow(Topic
     enableFrontButtons();
 
     drawSeed = [] { return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()); };
-    saveChangesFirst = [this] { return askToSaveChanges(); };
+    saveChangesFirst = [this] { return saveChangesBeforeReplacing(this); };
     connect(new ActivationWatch(this), &ActivationWatch::activated, this, &Toptmenue::FormActivate);
     connect(&context, &ShellContext::projectReplaced, this, &Toptmenue::enableContinue);
 
@@ -563,18 +563,6 @@ void Toptmenue::takeOver(const CombinationRecord& record)
     // The pipe price belongs to the costs, whose change makes another search space: only a
     // new start is offered afterwards.
     if (project().get(Param::rohrpreis) != before.get(Param::rohrpreis)) edited(InputWindow::Costs);
-}
-
-bool Toptmenue::askToSaveChanges()
-{
-    auto* main = qobject_cast<Thauptmenu*>(window());
-    if (!main) return true;
-    switch (main->askSaveChanges()) {
-    case SaveChangesAnswer::Yes: main->commands().saveCommand(); return true;
-    case SaveChangesAnswer::No: return true;
-    case SaveChangesAnswer::Cancel: return false;
-    }
-    return false;
 }
 
 std::optional<int> Toptmenue::nearestEconomicPoint(QPoint pixels) const

@@ -120,7 +120,6 @@ private:
 
     void showRecord(long long recordNumber);
     void takeOver(const CombinationRecord& record);
-    bool askToSaveChanges();
 
     void mousePressed(const ChartMouseEvent& e);
     void mouseMoved(const ChartMouseEvent& e);

@@ -145,7 +145,7 @@ Tvariantenmenue::Tvariantenmenue(ShellContext& context, QWidget* parent) : Topic
     outer->addWidget(navigationBar());
     resize(980, 600);
 
-    saveChangesFirst = [this] { return askToSaveChanges(); };
+    saveChangesFirst = [this] { return saveChangesBeforeReplacing(this); };
     applyLanguage();  // also shows the (empty) table and charts
 }
 
@@ -329,18 +329,6 @@ void Tvariantenmenue::BtnUebernehmenClick()
     project().RecalcNeeded = true;
     project().OptRecalcNeeded = true;
     emit context().projectReplaced();
-}
-
-bool Tvariantenmenue::askToSaveChanges()
-{
-    auto* main = qobject_cast<Thauptmenu*>(window());
-    if (!main) return true;
-    switch (main->askSaveChanges()) {
-    case SaveChangesAnswer::Yes: main->commands().saveCommand(); return true;
-    case SaveChangesAnswer::No: return true;
-    case SaveChangesAnswer::Cancel: return false;
-    }
-    return false;
 }
 
 bool Tvariantenmenue::openVariantSet(const QString& file)

@@ -70,7 +70,6 @@ private:
     void showVariants();
     void drawCharts();
     void enableButtons();
-    bool askToSaveChanges();
     // The columns the planner chose (all when none is selected).
     std::vector<std::size_t> chosenVariants() const;
 

@@ -360,4 +360,16 @@ void Thauptmenu::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+bool saveChangesBeforeReplacing(QWidget* window)
+{
+    auto* main = qobject_cast<Thauptmenu*>(window->window());
+    if (!main) return true;
+    switch (main->askSaveChanges()) {
+    case SaveChangesAnswer::Yes: main->commands().saveCommand(); return true;
+    case SaveChangesAnswer::No: return true;
+    case SaveChangesAnswer::Cancel: return false;
+    }
+    return false;
+}
+
 }  // namespace talp

@@ -101,4 +101,9 @@ private:
     bool ending_ = false;
 };
 
+// Before inputs from elsewhere (a combination of the optimisation, a kept variant) replace
+// the forms' ones: asks to save a modified project and saves on Yes; false when the planner
+// cancelled. A window outside a main window has nothing to save.
+bool saveChangesBeforeReplacing(QWidget* window);
+
 }  // namespace talp
