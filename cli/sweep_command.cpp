@@ -119,7 +119,7 @@ CommandAction sweepCommand(CLI::App& command)
     command.add_option("--threads", line->threads, "variants calculated side by side (default: one per core)")
         ->type_name("N")
         ->transform(WholeNumber(1, 1024));
-    command.footer("Ranges are NAME=FROM..TO:STEP (without :STEP the input's own step), e.g. rohrlnge=40..60:5\n"
+    command.footer(command.get_footer() + "\n" + "Ranges are NAME=FROM..TO:STEP (without :STEP the input's own step), e.g. rohrlnge=40..60:5\n"
                    "rohrdurchmesser=200..300:50; each is an input by its control name (talp-cli params lists them).\n"
                    "Other name=value words set an input of every variant. Each line has the inputs and the\n"
                    "figures of run --json, and the air velocity in the pipes (AirVelocity, m/s).");

@@ -1,6 +1,6 @@
 #pragma once
 // Tables for a spreadsheet as CSV files: the annual hours, the daily profile, the variant
-// comparison and the parameter study are all written here. UTF-8 with the byte order mark
+// comparison, the parameter study and the Pareto front are all written here. UTF-8 with the byte order mark
 // by which a spreadsheet recognises the encoding of "ä" and "€", a header line, one line per
 // row, each closed by CR LF. The separators follow the interface language, so that a
 // spreadsheet of that language opens the file without an import dialog and reads the
