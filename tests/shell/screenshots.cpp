@@ -24,18 +24,16 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/save_changes_dialog.h"
 #include "shell/ui/wait_window.h"
+#include "tests/shell/screenshot_program.h"
 
 namespace {
 
-void save(QWidget* widget, const QString& folder, const QString& name)
-{
-    widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-}
+using talp::testing::save;
 
 void shoot(talp::Language language, const QString& folder)
 {
     using namespace talp;
-    const QString suffix = language == Language::English ? QStringLiteral("_en") : QStringLiteral("_de");
+    const QString suffix = talp::testing::languageSuffix(language);
     QTemporaryDir scratch;
     const std::filesystem::path writable = scratch.path().toStdString();
     std::filesystem::create_directories(writable / "sys");
@@ -94,12 +92,9 @@ void shoot(talp::Language language, const QString& folder)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale::c());
-    QApplication::setWindowIcon(talp::talpIcon());
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(folder);
-    shoot(talp::Language::German, folder);
-    shoot(talp::Language::English, folder);
-    return 0;
+    return talp::testing::renderInBothLanguages(argc, argv, [](talp::Language language, const QString& folder) {
+        QLocale::setDefault(QLocale::c());
+        QApplication::setWindowIcon(talp::talpIcon());
+        shoot(language, folder);
+    });
 }

@@ -17,19 +17,17 @@
 #include "evaluation/ui/tjahreswmenue.h"
 #include "evaluation/ui/ttageswmenue.h"
 #include "files/hourly_file.h"
+#include "tests/shell/screenshot_program.h"
 
 namespace {
 
 using namespace talp;
 
-void save(QWidget* widget, const QString& folder, const QString& name)
-{
-    widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-}
+using talp::testing::save;
 
 void shoot(Language language, const QString& folder)
 {
-    const QString suffix = language == Language::English ? QStringLiteral("_en") : QStringLiteral("_de");
+    const QString suffix = talp::testing::languageSuffix(language);
     Session session(locateInstallationOfRunningProgram(nullptr));
     session.openHourlyFile = hourlyFileOpener(&session.installation);
     session.languageState.language = language;
@@ -74,10 +72,5 @@ void shoot(Language language, const QString& folder)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(folder);
-    shoot(Language::German, folder);
-    shoot(Language::English, folder);
-    return 0;
+    return talp::testing::renderInBothLanguages(argc, argv, shoot);
 }

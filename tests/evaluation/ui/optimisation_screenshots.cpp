@@ -22,15 +22,13 @@
 #include "evaluation/ui/toptdetailsdlg.h"
 #include "evaluation/ui/toptmenue.h"
 #include "files/hourly_file.h"
+#include "tests/shell/screenshot_program.h"
 
 namespace {
 
 using namespace talp;
 
-void save(QWidget* widget, const QString& folder, const QString& name)
-{
-    widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-}
+using talp::testing::save;
 
 // Two to four pipes of 20 to 75 m, 150 to 400 mm, 1 to 3 m deep: a cloud of a few hundred
 // combinations, of which the first 60 are searched.
@@ -47,7 +45,7 @@ OptimisationOptions pictureRanges()
 
 void shoot(Language language, const QString& folder)
 {
-    const QString suffix = language == Language::English ? QStringLiteral("_en") : QStringLiteral("_de");
+    const QString suffix = talp::testing::languageSuffix(language);
     QTemporaryDir files;
     Session session(locateInstallationOfRunningProgram(nullptr));
     session.installation.writableDir = files.path().toStdString();
@@ -136,10 +134,5 @@ void shoot(Language language, const QString& folder)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(folder);
-    shoot(Language::German, folder);
-    shoot(Language::English, folder);
-    return 0;
+    return talp::testing::renderInBothLanguages(argc, argv, shoot);
 }

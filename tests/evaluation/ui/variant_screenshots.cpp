@@ -18,15 +18,13 @@
 #include "files/hourly_file.h"
 #include "files/project_file.h"
 #include "shell/ui/qt_text.h"
+#include "tests/shell/screenshot_program.h"
 
 namespace {
 
 using namespace talp;
 
-void save(QWidget* widget, const QString& folder, const QString& name)
-{
-    widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-}
+using talp::testing::save;
 
 struct Change {
     Text name;
@@ -35,7 +33,7 @@ struct Change {
 
 void shoot(Language language, const QString& folder)
 {
-    const QString suffix = language == Language::English ? QStringLiteral("_en") : QStringLiteral("_de");
+    const QString suffix = talp::testing::languageSuffix(language);
     Session session(locateInstallationOfRunningProgram(nullptr));
     session.openHourlyFile = hourlyFileOpener(&session.installation);
     session.languageState.language = language;
@@ -82,10 +80,5 @@ void shoot(Language language, const QString& folder)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(folder);
-    shoot(Language::German, folder);
-    shoot(Language::English, folder);
-    return 0;
+    return talp::testing::renderInBothLanguages(argc, argv, shoot);
 }
