@@ -55,6 +55,8 @@ XyChart::XyChart(QWidget* parent)
     QFont small = c->legend()->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     c->legend()->setFont(small);
+    // A name the legend has to shorten is shown whole when the pointer rests on it.
+    c->legend()->setShowToolTips(true);
     c->addAxis(xAxis_, Qt::AlignBottom);
     c->addAxis(yAxis_, Qt::AlignLeft);
     for (QValueAxis* axis : {xAxis_, yAxis_}) {

@@ -135,6 +135,9 @@ TParameterstudieDlg::TParameterstudieDlg(ShellContext& context, QWidget* parent)
     StudienDiagramm = new XyChart(this);
     StudienDiagramm->setObjectName(QStringLiteral("StudienDiagramm"));
     StudienDiagramm->setMinimumSize(360, 240);
+    // Up to a dozen values of the second input: listed beside the plot, where each name has
+    // room, instead of shortened in one row below it.
+    StudienDiagramm->chart()->legend()->setAlignment(Qt::AlignRight);
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(Ergebnisse);
     split->addWidget(StudienDiagramm);
@@ -325,7 +328,13 @@ void TParameterstudieDlg::drawChart()
     const FigureSpec& spec = figure(utf8(Kennwert->currentData().toString()));
     StudienDiagramm->setTitle(qt(figureHeading(spec, l)));
     StudienDiagramm->setAxisTitles(qt(inputHeading(axes_[0].param, l)), qt(figureHeading(spec, l)));
-    StudienDiagramm->setXAutoRange();
+    // The x axis spans the first input's range, not a rounder one around it, so that the
+    // lines fill the plot.
+    const StudyAxis& first = axes_[0];
+    if (first.from < first.to)
+        StudienDiagramm->setXRange(static_cast<double>(first.from), static_cast<double>(first.to), 0);
+    else
+        StudienDiagramm->setXAutoRange();
     StudienDiagramm->setYAutoRange();
     // One line per value of the second input, in the order of the grid.
     std::map<long double, QList<QPointF>> lines;
