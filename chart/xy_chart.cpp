@@ -1,5 +1,6 @@
 #include "chart/xy_chart.h"
 
+#include <QAreaSeries>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsRectItem>
@@ -145,6 +146,23 @@ int XyChart::addSeries(const QString& name, const QColor& colour, SeriesStyle st
 QXYSeries* XyChart::newPiece(const Series& series, bool inLegend)
 {
     QXYSeries* piece;
+    if (series.style == SeriesStyle::Bars) {
+        // Bars are filled between their outline and the zero line, so that negative months
+        // hang down from it; the area owns both lines.
+        auto* outline = new QLineSeries;
+        auto* area = new QAreaSeries(outline, new QLineSeries);
+        outline->setParent(area);
+        area->lowerSeries()->setParent(area);
+        area->setName(series.name);
+        QColor fill = series.colour;
+        fill.setAlpha(170);
+        area->setBrush(fill);
+        area->setPen(QPen(series.colour.darker(130), 1));
+        chart()->addSeries(area);
+        area->attachAxis(xAxis_);
+        area->attachAxis(yAxis_);
+        return outline;
+    }
     if (series.style == SeriesStyle::Points) {
         auto* scatter = new QScatterSeries;
         scatter->setMarkerSize(kMarkerSize + 2);
@@ -186,6 +204,9 @@ void XyChart::setPoints(int index, const QList<QPointF>& points)
             outline << QPointF(p.x() - half, 0) << QPointF(p.x() - half, p.y()) << QPointF(p.x() + half, p.y())
                     << QPointF(p.x() + half, 0);
         series.pieces.front()->replace(outline);
+        QList<QPointF> zero;
+        for (const QPointF& p : outline) zero << QPointF(p.x(), 0);
+        static_cast<QAreaSeries*>(series.pieces.front()->parent())->lowerSeries()->replace(zero);
     } else if (series.style == SeriesStyle::Points || series.gap <= 0) {
         series.pieces.front()->replace(points);
     } else {
