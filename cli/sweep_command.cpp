@@ -80,7 +80,7 @@ int sweep(const Line& line)
     if (!line.json) {
         std::string header;
         for (const StudyAxis& axis : axes) header += axis.name + "\t";
-        for (const FigureSpec& spec : figureTable()) header += std::string(spec.key) + "\t";
+        for (const FigureSpec& entry : figureTable()) header += std::string(entry.key) + "\t";
         header.pop_back();
         std::cout << header << "\n";
     }

@@ -57,7 +57,7 @@ std::vector<long double> axisValues(const StudyAxis& axis)
 
 std::optional<std::string> axisFault(const StudyAxis& axis)
 {
-    const ParamSpec& spec = paramSpec(axis.param);
+    const ParamSpec& entry = paramSpec(axis.param);
     const long double count = std::floor((axis.to - axis.from) / axis.step + kStepTolerance) + 1;
     if (count > 1e7L) return "the range of '" + axis.name + "' has more than 10 000 000 values";
     Project probe;
@@ -66,8 +66,8 @@ std::optional<std::string> axisFault(const StudyAxis& axis)
             return "'" + axis.name + "' takes 0 or 1, not " + formatGeneral(value);
         if (!probe.setExact(axis.param, axis.negated ? 1 - value : value))
             return "value of '" + axis.name + "' must be " +
-                   (spec.kind == ParamKind::Real ? std::string() : std::string("a whole number ")) + "within " +
-                   formatGeneral(spec.minValue) + " .. " + formatGeneral(spec.maxValue) + ", not " + formatGeneral(value);
+                   (entry.kind == ParamKind::Real ? std::string() : std::string("a whole number ")) + "within " +
+                   formatGeneral(entry.minValue) + " .. " + formatGeneral(entry.maxValue) + ", not " + formatGeneral(value);
     }
     return std::nullopt;
 }
@@ -141,12 +141,12 @@ CsvTable studyTable(std::span<const StudyAxis> axes, const std::vector<StudyPoin
 {
     CsvTable table;
     for (const StudyAxis& axis : axes) table.header.push_back(inputHeading(axis.param, language));
-    for (const FigureSpec& spec : figureTable()) table.header.push_back(figureHeading(spec, language));
+    for (const FigureSpec& entry : figureTable()) table.header.push_back(figureHeading(entry, language));
     for (const StudyPoint& point : points) {
         std::vector<CsvCell> row;
         for (const long double value : point.values) row.push_back(csvNumber(value));
-        for (const FigureSpec& spec : figureTable()) {
-            const std::optional<long double> value = point.run.ok ? spec.value(point.run.figures) : std::nullopt;
+        for (const FigureSpec& entry : figureTable()) {
+            const std::optional<long double> value = point.run.ok ? entry.value(point.run.figures) : std::nullopt;
             row.push_back(value ? csvNumber(*value) : csvEmpty());
         }
         table.rows.push_back(std::move(row));

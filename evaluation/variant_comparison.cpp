@@ -31,20 +31,20 @@ constexpr std::array kTextInputs{
     TextInput{{"HLK-Modus", "HVAC mode"}, &Project::HlkModus},
 };
 
-ComparisonRow figureRow(const FigureSpec& spec, const std::vector<Variant>& variants, Language language)
+ComparisonRow figureRow(const FigureSpec& entry, const std::vector<Variant>& variants, Language language)
 {
     ComparisonRow row;
-    row.heading = figureHeading(spec, language);
+    row.heading = figureHeading(entry, language);
     for (const Variant& v : variants) {
-        row.cells.push_back(shownFigure(spec, v.figures));
-        row.numbers.push_back(spec.shown(v.figures));
+        row.cells.push_back(shownFigure(entry, v.figures));
+        row.numbers.push_back(entry.shown(v.figures));
     }
     row.best.assign(variants.size(), false);
-    if (spec.better == Better::None) return row;
+    if (entry.better == Better::None) return row;
     std::optional<std::size_t> best;
     for (std::size_t i = 0; i < variants.size(); ++i) {
         if (!row.numbers[i]) continue;
-        if (!best || (spec.better == Better::Higher ? *row.numbers[i] > *row.numbers[*best]
+        if (!best || (entry.better == Better::Higher ? *row.numbers[i] > *row.numbers[*best]
                                                     : *row.numbers[i] < *row.numbers[*best]))
             best = i;
     }
@@ -77,13 +77,13 @@ std::vector<ComparisonRow> differingInputRows(const std::vector<const Project*>&
 {
     std::vector<ComparisonRow> rows;
     if (projects.size() < 2) return rows;
-    for (const ParamSpec& spec : parameterTable()) {
-        const auto differs = [&](const Project* p) { return p->get(spec.id) != projects.front()->get(spec.id); };
+    for (const ParamSpec& entry : parameterTable()) {
+        const auto differs = [&](const Project* p) { return p->get(entry.id) != projects.front()->get(entry.id); };
         if (std::none_of(projects.begin(), projects.end(), differs)) continue;
-        ComparisonRow row{inputHeading(spec.id, language), true, {}, {}, std::vector<bool>(projects.size(), false)};
+        ComparisonRow row{inputHeading(entry.id, language), true, {}, {}, std::vector<bool>(projects.size(), false)};
         for (const Project* p : projects) {
-            row.cells.push_back(formatGeneral(p->get(spec.id)));
-            row.numbers.push_back(p->get(spec.id));
+            row.cells.push_back(formatGeneral(p->get(entry.id)));
+            row.numbers.push_back(p->get(entry.id));
         }
         rows.push_back(std::move(row));
     }
@@ -105,7 +105,7 @@ std::vector<ComparisonRow> comparisonRows(const std::vector<Variant>& variants, 
     std::vector<const Project*> projects;
     for (const Variant& v : variants) projects.push_back(&v.project);
     std::vector<ComparisonRow> rows = differingInputRows(projects, language);
-    for (const FigureSpec& spec : figureTable()) rows.push_back(figureRow(spec, variants, language));
+    for (const FigureSpec& entry : figureTable()) rows.push_back(figureRow(entry, variants, language));
     return rows;
 }
 

@@ -130,22 +130,22 @@ std::span<const FigureSpec> figureTable() { return kFigures; }
 
 const FigureSpec& figure(std::string_view key)
 {
-    for (const FigureSpec& spec : kFigures)
-        if (spec.key == key) return spec;
+    for (const FigureSpec& entry : kFigures)
+        if (entry.key == key) return entry;
     throw std::out_of_range("no figure " + std::string(key));
 }
 
-std::string figureHeading(const FigureSpec& spec, Language language)
+std::string figureHeading(const FigureSpec& entry, Language language)
 {
-    std::string heading(spec.caption.in(language));
-    if (!spec.unit.empty()) heading += " in " + std::string(spec.unit);
+    std::string heading(entry.caption.in(language));
+    if (!entry.unit.empty()) heading += " in " + std::string(entry.unit);
     return heading;
 }
 
-std::string shownFigure(const FigureSpec& spec, const VariantFigures& figures)
+std::string shownFigure(const FigureSpec& entry, const VariantFigures& figures)
 {
-    const std::optional<long double> value = spec.shown(figures);
-    return value ? formatFixed(*value, spec.decimals) : std::string(spec.absent);
+    const std::optional<long double> value = entry.shown(figures);
+    return value ? formatFixed(*value, entry.decimals) : std::string(entry.absent);
 }
 
 }  // namespace talp

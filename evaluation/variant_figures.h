@@ -67,8 +67,8 @@ std::span<const FigureSpec> figureTable();
 const FigureSpec& figure(std::string_view key);
 
 // "Wärmeaufnahme in kWh".
-std::string figureHeading(const FigureSpec& spec, Language language);
+std::string figureHeading(const FigureSpec& entry, Language language);
 // The figure as a comparison shows it: its decimals, or what stands in its place.
-std::string shownFigure(const FigureSpec& spec, const VariantFigures& figures);
+std::string shownFigure(const FigureSpec& entry, const VariantFigures& figures);
 
 }  // namespace talp

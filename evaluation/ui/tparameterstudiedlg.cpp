@@ -44,9 +44,9 @@ constexpr std::uint64_t kMostWindowVariants = 10000;
 constexpr int kHelpStudy = 1504;
 
 // The inputs a study can run over: every number of the input windows, and the fan position.
-bool studied(const ParamSpec& spec)
+bool studied(const ParamSpec& entry)
 {
-    return spec.kind == ParamKind::Real || spec.kind == ParamKind::Integer || spec.id == Param::VentilatorVor;
+    return entry.kind == ParamKind::Real || entry.kind == ParamKind::Integer || entry.id == Param::VentilatorVor;
 }
 
 const std::array<QColor, 10> kLineColours{QColor(0, 70, 180),  QColor(200, 30, 30), QColor(0, 128, 0),
@@ -77,8 +77,8 @@ TParameterstudieDlg::TParameterstudieDlg(ShellContext& context, QWidget* parent)
         Eingabe[row] = new QComboBox(this);
         Eingabe[row]->setObjectName(QStringLiteral("Eingabe") + n);
         if (row == 1) Eingabe[row]->addItem(qt(kNone, l), static_cast<int>(Param::Count));
-        for (const ParamSpec& spec : parameterTable())
-            if (studied(spec)) Eingabe[row]->addItem(qt(inputHeading(spec.id, l)), static_cast<int>(spec.id));
+        for (const ParamSpec& entry : parameterTable())
+            if (studied(entry)) Eingabe[row]->addItem(qt(inputHeading(entry.id, l)), static_cast<int>(entry.id));
         const auto spin = [this](const QString& name) {
             auto* box = new QDoubleSpinBox(this);
             box->setObjectName(name);
@@ -126,7 +126,7 @@ TParameterstudieDlg::TParameterstudieDlg(ShellContext& context, QWidget* parent)
 
     Kennwert = new QComboBox(this);
     Kennwert->setObjectName(QStringLiteral("Kennwert"));
-    for (const FigureSpec& spec : figureTable()) Kennwert->addItem(qt(figureHeading(spec, l)), qt(spec.key));
+    for (const FigureSpec& entry : figureTable()) Kennwert->addItem(qt(figureHeading(entry, l)), qt(entry.key));
     connect(Kennwert, &QComboBox::currentIndexChanged, this, &TParameterstudieDlg::drawChart);
 
     Ergebnisse = new QTableWidget(this);
@@ -184,20 +184,20 @@ void TParameterstudieDlg::inputChosen(int row)
     const bool used = param != Param::Count;
     for (QDoubleSpinBox* box : {Von[row], Bis[row], Schritt[row]}) box->setEnabled(used);
     if (!used) return;
-    const ParamSpec& spec = paramSpec(param);
-    const int decimals = spec.kind == ParamKind::Real ? 3 : 0;
+    const ParamSpec& entry = paramSpec(param);
+    const int decimals = entry.kind == ParamKind::Real ? 3 : 0;
     for (QDoubleSpinBox* box : {Von[row], Bis[row]}) {
         box->setDecimals(decimals);
-        box->setRange(static_cast<double>(spec.minValue), static_cast<double>(spec.maxValue));
-        box->setSingleStep(static_cast<double>(spec.step));
+        box->setRange(static_cast<double>(entry.minValue), static_cast<double>(entry.maxValue));
+        box->setSingleStep(static_cast<double>(entry.step));
     }
     Schritt[row]->setDecimals(decimals);
-    Schritt[row]->setRange(static_cast<double>(spec.step), static_cast<double>(spec.maxValue - spec.minValue));
+    Schritt[row]->setRange(static_cast<double>(entry.step), static_cast<double>(entry.maxValue - entry.minValue));
     // From the project's value over ten steps of the input.
     const long double value = context_.project().get(param);
     Von[row]->setValue(static_cast<double>(value));
-    Bis[row]->setValue(static_cast<double>(std::min(spec.maxValue, value + 9 * spec.step)));
-    Schritt[row]->setValue(static_cast<double>(spec.step));
+    Bis[row]->setValue(static_cast<double>(std::min(entry.maxValue, value + 9 * entry.step)));
+    Schritt[row]->setValue(static_cast<double>(entry.step));
 }
 
 void TParameterstudieDlg::setAxis(int row, Param param, double from, double to, double step)
@@ -304,13 +304,13 @@ void TParameterstudieDlg::showResults()
     Ergebnisse->setColumnCount(static_cast<int>(axes_.size() + figures.size()));
     QStringList headings;
     for (const StudyAxis& axis : axes_) headings << qt(inputHeading(axis.param, l));
-    for (const FigureSpec& spec : figures) headings << qt(figureHeading(spec, l));
+    for (const FigureSpec& entry : figures) headings << qt(figureHeading(entry, l));
     Ergebnisse->setHorizontalHeaderLabels(headings);
     for (std::size_t r = 0; r < points_.size(); ++r) {
         std::vector<std::string> cells;
         for (const long double value : points_[r].values) cells.push_back(formatGeneral(value));
-        for (const FigureSpec& spec : figures)
-            cells.push_back(points_[r].run.ok ? shownFigure(spec, points_[r].run.figures) : std::string("–"));
+        for (const FigureSpec& entry : figures)
+            cells.push_back(points_[r].run.ok ? shownFigure(entry, points_[r].run.figures) : std::string("–"));
         for (std::size_t c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(qt(cells[c]));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -325,9 +325,9 @@ void TParameterstudieDlg::drawChart()
     const Language l = context_.language();
     StudienDiagramm->clear();
     if (axes_.empty() || Kennwert->currentIndex() < 0) return;
-    const FigureSpec& spec = figure(utf8(Kennwert->currentData().toString()));
-    StudienDiagramm->setTitle(qt(figureHeading(spec, l)));
-    StudienDiagramm->setAxisTitles(qt(inputHeading(axes_[0].param, l)), qt(figureHeading(spec, l)));
+    const FigureSpec& entry = figure(utf8(Kennwert->currentData().toString()));
+    StudienDiagramm->setTitle(qt(figureHeading(entry, l)));
+    StudienDiagramm->setAxisTitles(qt(inputHeading(axes_[0].param, l)), qt(figureHeading(entry, l)));
     // The x axis spans the first input's range, not a rounder one around it, so that the
     // lines fill the plot.
     const StudyAxis& first = axes_[0];
@@ -339,7 +339,7 @@ void TParameterstudieDlg::drawChart()
     // One line per value of the second input, in the order of the grid.
     std::map<long double, QList<QPointF>> lines;
     for (const StudyPoint& point : points_) {
-        const std::optional<long double> value = point.run.ok ? spec.value(point.run.figures) : std::nullopt;
+        const std::optional<long double> value = point.run.ok ? entry.value(point.run.figures) : std::nullopt;
         if (!value) continue;
         lines[axes_.size() > 1 ? point.values[1] : 0].append(
             QPointF(static_cast<double>(point.values[0]), static_cast<double>(*value)));
@@ -347,7 +347,7 @@ void TParameterstudieDlg::drawChart()
     StudienDiagramm->setLegendVisible(axes_.size() > 1);
     std::size_t colour = 0;
     for (const auto& [second, points] : lines) {
-        const QString name = axes_.size() > 1 ? legendName(axes_[1].param, second, l) : qt(figureHeading(spec, l));
+        const QString name = axes_.size() > 1 ? legendName(axes_[1].param, second, l) : qt(figureHeading(entry, l));
         const int series = StudienDiagramm->addSeries(name, kLineColours[colour++ % kLineColours.size()]);
         StudienDiagramm->setPoints(series, points);
     }

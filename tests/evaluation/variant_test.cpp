@@ -48,11 +48,11 @@ TEST(VariantRun, FastPathAgreesWithTheInteractiveYearInEveryFigure)
         ASSERT_TRUE(fastPathCovers(p));
         const VariantFigures fast = fastFigures(p);
         const VariantFigures reference = interactiveFigures(p);
-        for (const FigureSpec& spec : figureTable()) {
-            const auto a = spec.value(fast), b = spec.value(reference);
-            ASSERT_EQ(a.has_value(), b.has_value()) << spec.key;
+        for (const FigureSpec& entry : figureTable()) {
+            const auto a = entry.value(fast), b = entry.value(reference);
+            ASSERT_EQ(a.has_value(), b.has_value()) << entry.key;
             if (a) {
-                EXPECT_LE(std::fabs(*a - *b), 1e-8L * std::max(std::fabs(*b), 1e-6L)) << spec.key;
+                EXPECT_LE(std::fabs(*a - *b), 1e-8L * std::max(std::fabs(*b), 1e-6L)) << entry.key;
             }
         }
         long double heating = 0, cooling = 0;

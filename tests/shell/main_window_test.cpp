@@ -459,8 +459,8 @@ void MainWindowTest::aClosedWindowComesBackWithItsControlsByEveryRoute()
         {"navigation", [&](Topic t) { s.probe(Topic::Ewt)->navigationBar()->button(t)->click(); }},
         {"Ansicht", [&](Topic t) { w.action(topic(t).viewItem)->trigger(); }},
     };
-    for (const TopicSpec& spec : topicTable()) {
-        const Topic t = spec.id;
+    for (const TopicSpec& topicEntry : topicTable()) {
+        const Topic t = topicEntry.id;
         if (t == Topic::Ewt) continue;  // the navigation row used is the pipe window's
         for (const auto& [closedBy, close] : closings) {
             for (const auto& [openedBy, open] : openings) {
